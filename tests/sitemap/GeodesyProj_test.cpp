@@ -5,7 +5,9 @@
 
 #include <array>
 #include <cmath>
+#include <cstdio>
 #include <string>
+#include <utility>
 
 #include "sitemap/Ellipsoids.h"
 #include "sitemap/Geodesy.h"
@@ -16,7 +18,8 @@ namespace {
 // One PROJ pipeline per zone and hemisphere, taking degrees (longitude first).
 class ProjUtmZones {
  public:
-  ProjUtmZones() : context_(proj_context_create()) {}
+  explicit ProjUtmZones(std::string ellipsoid = "+datum=WGS84")
+      : context_(proj_context_create()), ellipsoid_(std::move(ellipsoid)) {}
   ~ProjUtmZones() {
     for (PJ* projection : projections_) proj_destroy(projection);
     proj_context_destroy(context_);
@@ -35,13 +38,14 @@ class ProjUtmZones {
     if (projection == nullptr) {
       const std::string definition =
           "+proj=pipeline +step +proj=unitconvert +xy_in=deg +xy_out=rad +step +proj=utm +zone=" +
-          std::to_string(zone) + (south ? " +south" : "") + " +datum=WGS84";
+          std::to_string(zone) + (south ? " +south " : " ") + ellipsoid_;
       projection = proj_create(context_, definition.c_str());
     }
     return projection;
   }
 
   PJ_CONTEXT* context_;
+  std::string ellipsoid_;
   std::array<PJ*, 120> projections_{};
 };
 
@@ -72,6 +76,29 @@ TEST(GeodesyProj, ForwardAndInverseAgreeWithProjInEveryZoneAndBothHemispheres) {
         const double inverseTolerance = zone == gridZone ? kTolerance : kWidenedInverseTolerance;
         EXPECT_NEAR(again.easting, expected.easting, inverseTolerance) << latitude << ' ' << longitude;
         EXPECT_NEAR(again.northing, expected.northing, inverseTolerance) << latitude << ' ' << longitude;
+      }
+    }
+  }
+}
+
+TEST(GeodesyProj, EveryEllipsoidRowAgreesWithProjOnTheSameAxisAndEccentricity) {
+  for (const Ellipsoid& ellipsoid : EllipsoidTable()) {
+    if (ellipsoid.id < 1) continue;
+    char definition[96];
+    std::snprintf(definition, sizeof definition, "+a=%.17g +es=%.17g", ellipsoid.equatorialRadius,
+                  ellipsoid.eccentricitySquared);
+    ProjUtmZones proj(definition);
+    for (double latitude : {-75.0, -41.5, -8.0, 0.0, 23.0, 51.0, 66.6, 83.0}) {
+      for (double longitude : {-177.5, -60.25, 0.5, 13.2, 101.0, 179.9}) {
+        SCOPED_TRACE(testing::Message() << ellipsoid.name << ' ' << latitude << ' ' << longitude);
+        const UtmCoordinate ours = LatLongToUtmRegular(ellipsoid.id, latitude, longitude);
+        const int zone = std::stoi(ours.zone);
+        const UtmCoordinate expected = proj.Forward(zone, latitude < 0.0, latitude, longitude);
+        EXPECT_NEAR(ours.easting, expected.easting, kTolerance);
+        EXPECT_NEAR(ours.northing, expected.northing, kTolerance);
+        const GeoCoordinate back = UtmToLatLong(ellipsoid.id, ours.northing, ours.easting, ours.zone);
+        EXPECT_NEAR(back.latitude, latitude, 1e-8);
+        EXPECT_NEAR(back.longitude, longitude, 1e-8);
       }
     }
   }
