@@ -1,0 +1,89 @@
+#include "DemoSurvey.h"
+
+#include <cstdio>
+
+#include "model/KHeaderInfo.h"
+#include "model/KMarkerList.h"
+
+namespace tarvix::demo {
+
+namespace {
+
+ProfileModel Model(int traces, unsigned seed, std::vector<DippingLayer> layers,
+                   std::vector<PointReflector> reflectors) {
+  ProfileModel model;
+  model.traces = traces;
+  model.seed = seed;
+  model.layers = std::move(layers);
+  model.reflectors = std::move(reflectors);
+  return model;
+}
+
+bool WriteData(const std::string& path, const std::vector<std::int16_t>& samples) {
+  std::FILE* file = std::fopen(path.c_str(), "wb");
+  if (!file) return false;
+  const bool ok = std::fwrite(samples.data(), sizeof(std::int16_t), samples.size(), file) == samples.size();
+  return std::fclose(file) == 0 && ok;
+}
+
+}  // namespace
+
+std::vector<DemoProfile> DemoProfiles() {
+  return {
+      {"line01", Model(3000, 11, {{0.6, 0.004, 7000}, {1.4, -0.006, 5000}, {2.6, 0.002, 4000}},
+                       {{15.0, 0.8, 9000}, {32.0, 1.5, 8000}, {47.0, 2.2, 8000}})},
+      {"line02", Model(2600, 12, {{0.7, 0.003, 7000}, {1.3, -0.005, 5000}, {2.7, 0.001, 4000}},
+                       {{12.0, 1.0, 9000}, {30.0, 1.8, 8000}})},
+      {"line03", Model(3400, 13, {{0.8, 0.002, 7000}, {1.2, -0.004, 5000}, {2.8, 0.0, 4000}},
+                       {{20.0, 1.2, 9000}, {41.0, 2.0, 8000}, {60.0, 0.9, 7000}})},
+      {"line04", Model(2800, 14, {{0.5, 0.005, 7000}, {1.6, -0.003, 5000}}, {{25.0, 1.1, 9000}})},
+      {"line05", Model(3000, 15, {{0.6, 0.004, 7000}, {1.5, -0.002, 5000}}, {{18.0, 1.6, 9000}, {44.0, 0.7, 8000}})},
+  };
+}
+
+bool WriteProfile(const std::string& folder, const DemoProfile& profile) {
+  const ProfileModel& m = profile.model;
+  const std::string base = folder + profile.name;
+
+  KHeaderInfo header;
+  header.headerPath = base + header.headerExt;
+  header.samples = m.samples;
+  header.frequencySteps = 1;
+  header.systemCalibration = m.timeWindow / m.samples / 1000.0;  // the sampling step in µs
+  header.rawSignalPosition = 32767 - m.surfaceSample;
+  header.distanceFlag = 1;
+  header.distanceInterval = m.traceInterval;
+  header.operatorName = "Tarvix demo";
+  header.customer = "Brenholt";
+  header.site = "Test field north";
+  header.antennas = "500 MHz shielded";
+  header.antennaSeparation = m.antennaSeparation;
+  header.comment = "Synthetic survey: dipping layers and point reflectors";
+  header.stacks = 16;
+  header.lastTrace = m.traces;
+  if (!header.Write()) return false;
+
+  KMarkerList markers;
+  markers.markerPath = base + markers.markerExt;
+  const double dt = m.timeWindow / m.samples;
+  std::int16_t type = 0;
+  for (const auto& point : m.reflectors) {
+    KMarker marker;
+    marker.trace = static_cast<int>(point.position / m.traceInterval);
+    marker.sample = m.surfaceSample + static_cast<int>(TravelTime(m, point.position, point.position, point.depth) / dt);
+    marker.type = type;
+    marker.comment = "reflector at " + std::to_string(static_cast<int>(point.depth * 100)) + " cm";
+    type = static_cast<std::int16_t>((type + 1) % 7);
+    markers.items.push_back(marker);
+  }
+  if (!markers.Write()) return false;
+  return WriteData(base + ".rd3", Synthesize(m));
+}
+
+bool WriteDemoSurvey(const std::string& folder) {
+  for (const auto& profile : DemoProfiles())
+    if (!WriteProfile(folder, profile)) return false;
+  return true;
+}
+
+}  // namespace tarvix::demo

@@ -1,0 +1,30 @@
+#pragma once
+#include <string>
+#include <vector>
+
+#include "SyntheticProfile.h"
+
+namespace tarvix::demo {
+
+// One profile of the demo survey: its file name and what lies under it.
+struct DemoProfile {
+  std::string name;
+  ProfileModel model;
+};
+
+// The ground velocity the demo survey was made with, in metres per microsecond.
+constexpr double kDemoVelocity = 100.0;
+// The sample of time zero in every demo trace.
+constexpr int kDemoZeroLevel = 20;
+
+// The profiles of the demo survey, always the same.
+std::vector<DemoProfile> DemoProfiles();
+
+// Writes a profile's header, 16-bit data and markers (one at each point reflector's apex) into
+// `folder` (ending in a separator). False when a file could not be written.
+bool WriteProfile(const std::string& folder, const DemoProfile& profile);
+
+// Writes the whole demo survey into `folder`; false when a file could not be written.
+bool WriteDemoSurvey(const std::string& folder);
+
+}  // namespace tarvix::demo

@@ -1,0 +1,28 @@
+#pragma once
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace tarvix::cli {
+
+// The words after a command: positional arguments, "--name value" options, "--flag" switches
+// and any number of "--set NAME=VALUE" overrides.
+struct CommandLine {
+  std::vector<std::string> positional;
+  std::map<std::string, std::string> options;
+  std::set<std::string> flags;
+  std::vector<std::pair<std::string, std::string>> overrides;
+
+  // `valued` names the options that take a value, `switches` those that don't; anything else
+  // is an error, returned as its text.
+  static std::optional<CommandLine> Parse(const std::vector<std::string>& words,
+                                          const std::set<std::string>& valued,
+                                          const std::set<std::string>& switches, std::string& error);
+
+  std::optional<int> IntOption(const std::string& name, std::string& error) const;
+};
+
+}  // namespace tarvix::cli

@@ -1,0 +1,17 @@
+#pragma once
+#include <nlohmann/json.hpp>
+
+#include "model/KHeaderInfo.h"
+#include "model/KRadarProfile.h"
+#include "platform/UserInterface.h"
+
+namespace tarvix::cli {
+
+nlohmann::ordered_json HeaderJson(const KHeaderInfo& header);
+nlohmann::ordered_json ProfileJson(const KRadarProfile& profile);
+nlohmann::ordered_json MessagesJson(const std::vector<Message>& messages);
+
+// Prints a document with two-space indentation; texts that are not UTF-8 are repaired.
+void PrintJson(const nlohmann::ordered_json& document);
+
+}  // namespace tarvix::cli

@@ -1,0 +1,39 @@
+// tarvix-cli: Tarvix's core without windows, for scripts, reports and checks.
+#include <iostream>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "Commands.h"
+
+namespace tarvix::cli {
+
+namespace {
+
+const char* kUsageText =
+    "usage: tarvix-cli COMMAND ...\n"
+    "  info PATH [--set NAME=VALUE]...\n"
+    "      PATH is a profile (its base path or its .rad, .rd3 or .rd7 file); prints it as JSON\n"
+    "  traces PATH --first F --count C [--set NAME=VALUE]...\n"
+    "      prints traces F .. F+C-1, one a line, samples separated by commas (zeros outside the file)\n"
+    "--set overrides one of your settings for this run only (for example --set ProfSize=1).\n";
+
+}  // namespace
+
+int UsageError(const std::string& error) {
+  if (!error.empty()) std::cerr << "tarvix-cli: " << error << "\n";
+  std::cerr << kUsageText;
+  return kUsage;
+}
+
+}  // namespace tarvix::cli
+
+int main(int argc, char** argv) {
+  using namespace tarvix::cli;
+  const std::map<std::string, int (*)(const std::vector<std::string>&)> commands = {
+      {"info", RunInfo}, {"traces", RunTraces}};
+  if (argc < 2) return UsageError("");
+  const auto command = commands.find(argv[1]);
+  if (command == commands.end()) return UsageError(std::string("unknown command ") + argv[1]);
+  return command->second(std::vector<std::string>(argv + 2, argv + argc));
+}
