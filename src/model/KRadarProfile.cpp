@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/AppContext.h"
+#include "model/FileCopy.h"
 #include "platform/UserInterface.h"
 
 namespace tarvix {
@@ -65,6 +66,12 @@ point3D KRadarProfile::GetTracePosition(int trace) const {
   std::vector<point3D> points;
   if (GetTracePositions(points, trace, 1) < 1 || points.empty()) return {};
   return points.front();
+}
+
+bool KRadarProfile::CopyTo(const std::string& directory) const {
+  if (!header.CopyTo(directory)) return false;
+  markers.CopyTo(directory);
+  return CopyFileInto(dataPath, directory);
 }
 
 void KRadarProfile::DetectDataSize(const std::string& basePath) {

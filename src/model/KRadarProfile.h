@@ -48,6 +48,10 @@ class KRadarProfile {
   // With autodetected data width, falls back to 16-bit data when the 32-bit file is missing.
   void DetectDataSize(const std::string& basePath);
 
+  // Copies header, markers and data into `directory` (ending in a separator); true when the
+  // header and the data were copied.
+  bool CopyTo(const std::string& directory) const;
+
   bool Is32Bit() const { return dataExt == ".rd7"; }
 
  private:
