@@ -64,8 +64,9 @@ void AxisFrame::Draw(Canvas& canvas, int sides) {
 
   canvas.SetFont(horizontal);
   const int textHeight = canvas.TextExtent("TEST").cy;
-  canvas.TextOut({(frame.left + frame.right) / 2, TruncToPixel(frame.top - 2.0 * textHeight - 15 * scaleFactor)},
-                 xTitle);
+  canvas.TextOut(
+      {(frame.left + frame.right) / 2, TruncToPixel(frame.top - 2.0 * textHeight - 15 * scaleFactor)},
+      xTitle);
 
   // Degrees and seven-digit values are too wide to stand beside the frame.
   const bool verticalLabels =

@@ -29,8 +29,8 @@ class AxisFrame : public AxisScale, public AxisTicks {
   bool showGrid = false;
 
   // Stores the arguments and sets both titles to one blank.
-  void Configure(const Rect& plot, const DataRect& data, UnitsPerPixel units, int zero, int strips,
-                 bool down, int labelEvery, AxisMode axisMode);
+  void Configure(const Rect& plot, const DataRect& data, UnitsPerPixel units, int zero, int strips, bool down,
+                 int labelEvery, AxisMode axisMode);
 
   // Computes the ticks and draws everything but the grid on the sides given (AxisSide bits).
   // Draws nothing for an unusable scale or an empty data extent.

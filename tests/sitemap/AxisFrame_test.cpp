@@ -190,7 +190,9 @@ TEST(AxisFrameTest, SidesChooseFrameLinesTicksAndLabels) {
       {AxisSide::Right, {right}, [](Point p) { return p.x >= 405; }},
       {AxisSide::Top, {top}, [](Point p) { return p.y <= 45; }},
       {AxisSide::Bottom, {bottom}, [](Point p) { return p.y >= 255; }},
-      {AxisSide::All, {top, right, bottom, left}, [](Point p) { return p.x <= 95 || p.x >= 405 || p.y <= 45 || p.y >= 255; }},
+      {AxisSide::All,
+       {top, right, bottom, left},
+       [](Point p) { return p.x <= 95 || p.x >= 405 || p.y <= 45 || p.y >= 255; }},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.sides);
@@ -226,11 +228,30 @@ TEST(AxisFrameTest, LabelsAndTitlesSitBesideTheFrame) {
     Point xTop, xBottom;
     int titleY;  // middle of the frame's height
   } cases[] = {
-      {"linear", ProfileAxes(), "  0", {85, 45}, {415, 45}, {HAlign::Right, VAlign::Top},
-       {HAlign::Left, VAlign::Top}, 0, "  0", {100, 21}, {100, 265}, 150},
-      {"geographic", MapAxes(AxisMode::Geographic), "55\u00B042' 12.6''", {65, 350}, {417, 350},
-       {HAlign::Centre, VAlign::Top}, {HAlign::Centre, VAlign::Top}, 900, "-0\u00B000' 3.6''", {105, 21},
-       {105, 365}, 200},
+      {"linear",
+       ProfileAxes(),
+       "  0",
+       {85, 45},
+       {415, 45},
+       {HAlign::Right, VAlign::Top},
+       {HAlign::Left, VAlign::Top},
+       0,
+       "  0",
+       {100, 21},
+       {100, 265},
+       150},
+      {"geographic",
+       MapAxes(AxisMode::Geographic),
+       "55\u00B042' 12.6''",
+       {65, 350},
+       {417, 350},
+       {HAlign::Centre, VAlign::Top},
+       {HAlign::Centre, VAlign::Top},
+       900,
+       "-0\u00B000' 3.6''",
+       {105, 21},
+       {105, 365},
+       200},
   };
   for (auto& c : cases) {
     SCOPED_TRACE(c.what);
@@ -301,7 +322,8 @@ TEST(AxisFrameTest, GridFollowsTheTicksOfTheLastDraw) {
     const auto lines = canvas.CallsOf(Op::Line);
     ASSERT_EQ(lines.size(), axes.yTicks.size() + axes.xTicks.size());
     const Rect frame{95, 45, 405, 355};
-    EXPECT_EQ(lines.front().points, (std::vector<Point>{{frame.left, axes.yTicks[0]}, {frame.right, axes.yTicks[0]}}));
+    EXPECT_EQ(lines.front().points,
+              (std::vector<Point>{{frame.left, axes.yTicks[0]}, {frame.right, axes.yTicks[0]}}));
     EXPECT_EQ(lines.back().points,
               (std::vector<Point>{{axes.xTicks.back(), frame.top}, {axes.xTicks.back(), frame.bottom}}));
     for (const auto& line : lines) EXPECT_EQ(line.pen, (Pen{Rgb(192, 192, 192), 1, c.style}));

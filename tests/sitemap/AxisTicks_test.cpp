@@ -58,8 +58,10 @@ TEST(AxisTicksTest, LinearSpacingAndFormatFollowTheScale) {
     EXPECT_EQ(ticks.yLabelFormat, c.format);
     ASSERT_GE(ticks.xTicks.size(), 2u);
     ASSERT_GE(ticks.yTicks.size(), 2u);
-    for (std::size_t i = 1; i < ticks.xTicks.size(); ++i) EXPECT_EQ(ticks.xTicks[i] - ticks.xTicks[i - 1], c.spacing);
-    for (std::size_t i = 1; i < ticks.yTicks.size(); ++i) EXPECT_EQ(ticks.yTicks[i - 1] - ticks.yTicks[i], c.spacing);
+    for (std::size_t i = 1; i < ticks.xTicks.size(); ++i)
+      EXPECT_EQ(ticks.xTicks[i] - ticks.xTicks[i - 1], c.spacing);
+    for (std::size_t i = 1; i < ticks.yTicks.size(); ++i)
+      EXPECT_EQ(ticks.yTicks[i - 1] - ticks.yTicks[i], c.spacing);
     EXPECT_EQ(FirstThree(Labelled(ticks.xTicks, ticks.xLabels, plot.left)), c.firstLabels);
     // y offsets count upward from the bottom edge.
     std::vector<int> heights;
@@ -125,7 +127,10 @@ TEST(AxisTicksTest, DownwardValuesRunBothWaysFromTheZeroLevel) {
     std::vector<std::string> labels;
   } cases[] = {
       // Toward the top edge with negative values, then down to the strip's end; zero comes twice.
-      {60, 1, {70, 60, 50, 40, 30, 20, 10, 70, 80, 90, 100}, {"  0", "", "", "", "", " -5", "", "  0", "", "", ""}},
+      {60,
+       1,
+       {70, 60, 50, 40, 30, 20, 10, 70, 80, 90, 100},
+       {"  0", "", "", "", "", " -5", "", "  0", "", "", ""}},
       // Two strips: the scale covers the first strip only (100 / 2.12 data pixels).
       {20, 2, {30, 20, 10, 30, 40, 50}, {"  0", "", "", "  0", "", ""}},
       // A zero level below the plot: only the ticks that fall inside.
@@ -148,8 +153,8 @@ TEST(AxisTicksTest, DegenerateCountsActAsOne) {
   scale.xLabelEvery = 0;
   scale.stripCount = 0;
   const auto ticks = ComputeLinearTicks(scale);
-  EXPECT_EQ(ticks.xLabels, (std::vector<std::string>{"  0", "  5", " 10", " 15", " 20", " 25", " 30", " 35", " 40",
-                                                     " 45"}));
+  EXPECT_EQ(ticks.xLabels,
+            (std::vector<std::string>{"  0", "  5", " 10", " 15", " 20", " 25", " 30", " 35", " 40", " 45"}));
   EXPECT_EQ(ticks.yTicks.size(), 20u);
 }
 
@@ -172,12 +177,9 @@ TEST(AxisTicksTest, DmsLabelsShowDegreesMinutesSeconds) {
     const char* secondsFormat;
     const char* label;
   } cases[] = {
-      {55.7035, "%03.1f", "55\u00B042' 12.6''"},
-      {-0.7035, "%03.1f", "-0\u00B042' 12.6''"},
-      {-3.25, "%02.0f", "-3\u00B015' 00''"},
-      {-3.0, "%02.0f", "-3\u00B000' 00''"},
-      {12.5, "%04.2f", "12\u00B030' 0.00''"},
-      {0.0001, "%05.3f", "0\u00B000' 0.360''"},
+      {55.7035, "%03.1f", "55\u00B042' 12.6''"}, {-0.7035, "%03.1f", "-0\u00B042' 12.6''"},
+      {-3.25, "%02.0f", "-3\u00B015' 00''"},     {-3.0, "%02.0f", "-3\u00B000' 00''"},
+      {12.5, "%04.2f", "12\u00B030' 0.00''"},    {0.0001, "%05.3f", "0\u00B000' 0.360''"},
   };
   for (const auto& c : cases) EXPECT_EQ(DmsLabel(c.degrees, c.secondsFormat), c.label) << c.degrees;
 }
@@ -200,8 +202,9 @@ TEST(AxisTicksTest, GeographicTicksSplitThePlotInFiveAcrossTheMeridian) {
   EXPECT_EQ(ticks.yLabelFormat, "%03.1f");
   EXPECT_EQ(ticks.yLabels.front(), "55\u00B042' 12.6''");
   EXPECT_EQ(ticks.yLabels.back(), "55\u00B042' 19.8''");
-  EXPECT_EQ(ticks.xLabels, (std::vector<std::string>{"-0\u00B000' 3.6''", "-0\u00B000' 1.8''", "0\u00B000' 0.0''",
-                                                     "0\u00B000' 1.8''", "0\u00B000' 3.6''"}));
+  EXPECT_EQ(ticks.xLabels,
+            (std::vector<std::string>{"-0\u00B000' 3.6''", "-0\u00B000' 1.8''", "0\u00B000' 0.0''",
+                                      "0\u00B000' 1.8''", "0\u00B000' 3.6''"}));
   EXPECT_DOUBLE_EQ(ticks.latBottom, 55.7035);
   EXPECT_DOUBLE_EQ(ticks.latTop, 55.7055);
   EXPECT_DOUBLE_EQ(ticks.lonLeft, -0.001);
