@@ -12,7 +12,9 @@ constexpr int kMaxAperture = 64;
 constexpr int kDepthReach = 75;
 
 // Truncation toward zero that saturates, so absurd geometry cannot overflow the conversion.
-int Truncate(float value, int limit) { return value >= static_cast<float>(limit) ? limit : static_cast<int>(value); }
+int Truncate(float value, int limit) {
+  return value >= static_cast<float>(limit) ? limit : static_cast<int>(value);
+}
 
 template <typename Sample>
 Sample Scale(float out, float largest) {
@@ -69,8 +71,7 @@ std::int64_t Run(std::span<Sample> block, int count, const MigrationParameters& 
   for (const auto& trace : out)
     for (float v : trace) C = std::max(C, std::fabs(v));
   for (int j = 0; j < count; ++j)
-    for (int i = 0; i < M; ++i)
-      block[j * S + t.z0 + i] = C == 0.0f ? Sample{0} : Scale<Sample>(out[j][i], C);
+    for (int i = 0; i < M; ++i) block[j * S + t.z0 + i] = C == 0.0f ? Sample{0} : Scale<Sample>(out[j][i], C);
   return terms;
 }
 

@@ -10,14 +10,14 @@ namespace tarvix::testing {
 // The migration written down loop for loop, without regard for speed: the reference the fast
 // version is compared with, sample for sample, in the tests and the benchmark.
 struct MigrationOracleTables {
-  bool active = false;  // false when the block stays unchanged
-  float c = 0.0f;       // traces per sample of depth
-  float b = 0.0f;       // half the antenna separation in traces
-  int z0 = 0;           // first migrated row
-  int depths = 0;       // migrated rows per trace
-  std::vector<int> aperture;                 // per depth
-  std::vector<std::vector<int>> travel;      // [depth][offset], in samples
-  std::vector<std::vector<float>> weight;    // [depth][offset]
+  bool active = false;                     // false when the block stays unchanged
+  float c = 0.0f;                          // traces per sample of depth
+  float b = 0.0f;                          // half the antenna separation in traces
+  int z0 = 0;                              // first migrated row
+  int depths = 0;                          // migrated rows per trace
+  std::vector<int> aperture;               // per depth
+  std::vector<std::vector<int>> travel;    // [depth][offset], in samples
+  std::vector<std::vector<float>> weight;  // [depth][offset]
 };
 
 MigrationOracleTables MakeMigrationOracleTables(const MigrationParameters& parameters);

@@ -1,0 +1,189 @@
+#include "profileview/MigrationBlock.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <system_error>
+#include <thread>
+
+#include "profileview/MigrationPlan.h"
+
+namespace tarvix {
+namespace {
+
+static_assert(MigrationPlan::kMaxAperture <= 64, "the rows' padding must cover the aperture");
+
+// Traces are copied between the two layouts in square tiles to keep both sides in cache.
+constexpr int kTile = 64;
+// Depths summed together: their input rows stay in cache while the traces pass.
+constexpr int kDepthChunk = 16;
+
+int Chunks(int items, int size) { return (items + size - 1) / size; }
+
+// Runs task(0) .. task(tasks - 1) on the machine's cores.
+template <typename Task>
+void ParallelFor(int tasks, const Task& task) {
+  const int threads =
+      std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, std::max(tasks, 1));
+  std::atomic<int> next{0};
+  auto work = [&] {
+    for (int t = next++; t < tasks; t = next++) task(t);
+  };
+  std::vector<std::thread> pool;
+  for (int i = 1; i < threads; ++i) {
+    try {
+      pool.emplace_back(work);
+    } catch (const std::system_error&) {
+      break;  // the threads already running share the tasks
+    }
+  }
+  work();
+  for (auto& thread : pool) thread.join();
+}
+
+template <typename Sample>
+constexpr float kFullScale = sizeof(Sample) == 2 ? 32767.0f : 2147483647.0f;  // the latter is 2^31
+
+// A scaled value truncated toward zero.
+template <typename Sample>
+Sample Truncate(float scaled) {
+  if constexpr (sizeof(Sample) == 2) {
+    return static_cast<Sample>(static_cast<int>(scaled));
+  } else {
+    // The largest positive value reaches 2^31 and must not wrap to the most negative.
+    return scaled >= 2147483648.0f ? std::numeric_limits<Sample>::max() : static_cast<Sample>(scaled);
+  }
+}
+
+}  // namespace
+
+void MigrationBlock::Prepare(const MigrationPlan& plan, int count) {
+  plan_ = &plan;
+  count_ = count;
+  depths_ = plan.Depths();
+  laneCount_ = Chunks(count, kMaxLanes) * kMaxLanes;
+  stride_ = kPad + laneCount_ + kPad;
+  rows_.resize(static_cast<std::size_t>(depths_) * stride_);
+  for (int k = 0; k < depths_; ++k) {
+    std::fill_n(Row(k) - kPad, kPad, 0.0f);
+    std::fill(Row(k) + count_, Row(k) + laneCount_ + kPad, 0.0f);
+  }
+  out_.resize(static_cast<std::size_t>(depths_) * count_);
+  live_.assign(laneCount_, 0.0f);
+
+  terms_.clear();
+  counts_.clear();
+  walks_.clear();
+  for (int k = 0; k < depths_; ++k) {
+    Walks w{terms_.size(), 0, counts_.size(), 0};
+    AddWalk(k, 0, plan.ForwardEnd(k));
+    w.backwardCounts = counts_.size();
+    AddWalk(k, 1, plan.BackwardEnd(k));
+    w.termCount = terms_.size() - w.firstTerm;
+    walks_.push_back(w);
+  }
+}
+
+void MigrationBlock::AddWalk(int depth, int first, int end) {
+  const int sign = first == 0 ? +1 : -1;
+  counts_.insert(counts_.end(), first + 1, 0);
+  for (int l = first; l < end; ++l) {
+    const int F = plan_->TravelTime(depth, l);
+    const bool inside = F < depths_;
+    if (inside)
+      terms_.push_back({static_cast<std::ptrdiff_t>(F) * stride_ + kPad + sign * l, plan_->Weight(depth, l)});
+    counts_.push_back(counts_.back() + (inside ? 1 : 0));
+  }
+}
+
+template <typename Sample>
+void MigrationBlock::Load(const Sample* block, int samples) {
+  ParallelFor(Chunks(count_, kTile), [&](int tile) {
+    const int j0 = tile * kTile;
+    for (int i0 = 0; i0 < depths_; i0 += kTile)
+      for (int j = j0; j < std::min(j0 + kTile, count_); ++j) {
+        const Sample* trace = block + static_cast<std::size_t>(j) * samples + plan_->FirstRow();
+        for (int i = i0; i < std::min(i0 + kTile, depths_); ++i) {
+          Row(i)[j] = static_cast<float>(trace[i]);
+          if (trace[i] != 0) live_[j] = 1.0f;
+        }
+      }
+  });
+}
+
+float MigrationBlock::Migrate() {
+  const LaneSums sums = ChooseLaneSums();
+  const int chunks = Chunks(depths_, kDepthChunk);
+  std::vector<float> largest(chunks, 0.0f);
+  ParallelFor(chunks, [&](int chunk) { largest[chunk] = MigrateChunk(chunk, sums); });
+  return *std::max_element(largest.begin(), largest.end());
+}
+
+// The number of terms the walks from a trace sum at a depth, cut short by the block's ends.
+int MigrationBlock::TermsAt(int depth, int trace) const {
+  const Walks& w = walks_[depth];
+  return counts_[w.forwardCounts + std::min(plan_->ForwardEnd(depth), count_ - trace)] +
+         counts_[w.backwardCounts + std::min(plan_->BackwardEnd(depth), trace + 1)];
+}
+
+float MigrationBlock::MigrateChunk(int chunk, const LaneSums& sums) {
+  const int first = chunk * kDepthChunk;
+  const int last = std::min(depths_, first + kDepthChunk);
+  float sum[kMaxLanes];
+  float peak[kMaxLanes] = {};
+  for (int j0 = 0; j0 < count_; j0 += sums.lanes) {
+    const int lanes = std::min(sums.lanes, count_ - j0);
+    const float* live = live_.data() + j0;
+    for (int k = first; k < last; ++k) {
+      const Walks& w = walks_[k];
+      sums.run(terms_.data() + w.firstTerm, w.termCount, rows_.data() + j0, sum);
+      float* out = Out(k) + j0;
+      // Away from the block's ends every trace sums all the terms.
+      const bool whole = j0 >= plan_->BackwardEnd(k) - 1 && j0 + lanes <= count_ - plan_->ForwardEnd(k) + 1;
+      if (whole && w.termCount > 0) {
+        const float n = static_cast<float>(w.termCount);
+        for (int v = 0; v < lanes; ++v) {
+          out[v] = sum[v] / n * live[v];
+          peak[v] = std::max(peak[v], std::fabs(out[v]));
+        }
+      } else {
+        for (int v = 0; v < lanes; ++v) {
+          const int n = TermsAt(k, j0 + v);
+          out[v] = (live[v] != 0.0f && n > 0) ? sum[v] / static_cast<float>(n) : 0.0f;
+          peak[v] = std::max(peak[v], std::fabs(out[v]));
+        }
+      }
+    }
+  }
+  return *std::max_element(peak, peak + kMaxLanes);
+}
+
+template <typename Sample>
+void MigrationBlock::Store(Sample* block, int samples, float largest) {
+  if (largest != 0.0f) {
+    ParallelFor(Chunks(depths_, kDepthChunk), [&](int chunk) {
+      for (int k = chunk * kDepthChunk; k < std::min(depths_, (chunk + 1) * kDepthChunk); ++k) {
+        float* out = Out(k);
+        for (int j = 0; j < count_; ++j) out[j] = out[j] / largest * kFullScale<Sample>;
+      }
+    });
+  }
+  ParallelFor(Chunks(count_, kTile), [&](int tile) {
+    const int j0 = tile * kTile;
+    for (int i0 = 0; i0 < depths_; i0 += kTile)
+      for (int j = j0; j < std::min(j0 + kTile, count_); ++j) {
+        Sample* trace = block + static_cast<std::size_t>(j) * samples + plan_->FirstRow();
+        for (int i = i0; i < std::min(i0 + kTile, depths_); ++i)
+          trace[i] = largest == 0.0f ? Sample{0} : Truncate<Sample>(Out(i)[j]);
+      }
+  });
+}
+
+template void MigrationBlock::Load(const std::int16_t*, int);
+template void MigrationBlock::Load(const std::int32_t*, int);
+template void MigrationBlock::Store(std::int16_t*, int, float);
+template void MigrationBlock::Store(std::int32_t*, int, float);
+
+}  // namespace tarvix

@@ -1,0 +1,65 @@
+#pragma once
+#include <cstddef>
+#include <vector>
+
+#include "profileview/MigrationSums.h"
+
+namespace tarvix {
+
+class MigrationPlan;
+
+// A block laid out depth by depth for migration: for one depth and one offset every output
+// trace reads the same input row shifted by the offset, so each term is a multiply-add along
+// contiguous memory. Every trace's sum gains the forward terms and then the backward ones, each
+// in walking order, exactly as a walk trace by trace adds them; zero padding supplies the terms
+// a walk does not reach at the block's ends, and adding zero leaves a sum unchanged.
+class MigrationBlock {
+ public:
+  // Lays out count traces for the plan, which must outlive the calls that follow; the memory of
+  // the previous block is reused.
+  void Prepare(const MigrationPlan& plan, int count);
+
+  // The trace-major block's migrated rows into the layout.
+  template <typename Sample>
+  void Load(const Sample* block, int samples);
+
+  // Migrates every depth; returns the largest magnitude of the result.
+  float Migrate();
+
+  // The result scaled by the largest magnitude into the block's migrated rows (zero when the
+  // largest is zero).
+  template <typename Sample>
+  void Store(Sample* block, int samples, float largest);
+
+ private:
+  struct Walks {
+    std::size_t firstTerm;  // into terms_
+    std::size_t termCount;
+    // Into counts_: entry L is the number of terms with an offset below L, for the forward
+    // walk's offsets 0 .. its end and then for the backward walk's.
+    std::size_t forwardCounts;
+    std::size_t backwardCounts;
+  };
+
+  float* Row(int depth) { return rows_.data() + static_cast<std::size_t>(depth) * stride_ + kPad; }
+  float* Out(int depth) { return out_.data() + static_cast<std::size_t>(depth) * count_; }
+  void AddWalk(int depth, int first, int end);
+  int TermsAt(int depth, int trace) const;
+  float MigrateChunk(int chunk, const LaneSums& sums);
+
+  static constexpr int kPad = 64;  // zero traces on either side of a row: the widest aperture
+
+  const MigrationPlan* plan_ = nullptr;
+  int count_ = 0;
+  int depths_ = 0;
+  int laneCount_ = 0;  // count rounded up to whole lanes
+  int stride_ = 0;
+  std::vector<float> rows_;
+  std::vector<float> out_;
+  std::vector<float> live_;  // 1 where the trace has a non-zero input sample, else 0
+  std::vector<MigrationTerm> terms_;
+  std::vector<int> counts_;
+  std::vector<Walks> walks_;
+};
+
+}  // namespace tarvix
