@@ -169,6 +169,7 @@ TEST(List, SaveWritesWhatLoadReads) {
   EXPECT_EQ(FilterListGetSize(other.get()), 2);
   EXPECT_EQ(FilterListSave(list.get(), folder.File("missing/filters.dat").c_str()), 0);
   EXPECT_EQ(FilterListSave(nullptr, path.c_str()), 0);
+  EXPECT_EQ(FilterListSave(list.get(), ""), 0);
 }
 
 TEST(Edit, WithoutAQApplicationShowsNothingAndKeepsTheList) {

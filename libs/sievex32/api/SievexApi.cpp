@@ -84,7 +84,7 @@ SievexList* FilterListCreate(void) {
 void FilterListDestroy(SievexList* list) { delete list; }
 
 int FilterListLoad(SievexList* list, const char* path) {
-  if (list == nullptr || path == nullptr) return 0;
+  if (list == nullptr || path == nullptr || *path == '\0') return 0;
   try {
     std::optional<FilterChain> chain = LoadChainFile(path);
     if (!chain) return 0;
@@ -96,7 +96,7 @@ int FilterListLoad(SievexList* list, const char* path) {
 }
 
 int FilterListSave(SievexList* list, const char* path) {
-  if (list == nullptr || path == nullptr) return 0;
+  if (list == nullptr || path == nullptr || *path == '\0') return 0;
   try {
     return SaveChainFile(path, list->chain) ? 1 : 0;
   } catch (...) {
