@@ -3,7 +3,9 @@
 #include <cstdio>
 
 #include "model/KHeaderInfo.h"
+#include "model/FileCopy.h"
 #include "model/KMarkerList.h"
+#include "model/KTarvixProject.h"
 
 namespace tarvix::demo {
 
@@ -80,10 +82,38 @@ bool WriteProfile(const std::string& folder, const DemoProfile& profile) {
   return WriteData(base + ".rd3", Synthesize(m));
 }
 
+std::vector<DemoPlacement> DemoBaselinePlacements() {
+  return {{"line01", 0, 5.0, 90.0, 25.0},
+          {"line02", 0, 12.0, 90.0, 22.0},
+          {"line03", 0, 20.0, 90.0, 30.0},
+          {"line04", 1, 8.0, 270.0, 20.0},
+          {"line05", 1, 18.0, 270.0, 24.0}};
+}
+
+namespace {
+
+bool WriteBaselineProject(const std::string& folder) {
+  const point3D ends[2][2] = {{{0, 0, 0}, {30, 0, 0}}, {{0, 40, 0}, {30, 44, 0}}};
+  KTarvixProject project;
+  project.basePath = WithoutExtension(folder + kDemoBaselineProject);
+  project.version = 1;
+  for (int i = 0; i < 2; ++i) project.sets.push_back(std::make_unique<KRadarProfileSet>());
+  for (const auto& placement : DemoBaselinePlacements()) {
+    const auto& [start, stop] = ends[placement.baseline];
+    if (!project.sets[placement.baseline]->AddBaseLineProfile(folder + placement.profile, start, stop,
+                                                              placement.xLength, placement.xAngle,
+                                                              placement.xDist2Base))
+      return false;
+  }
+  return project.Write();
+}
+
+}  // namespace
+
 bool WriteDemoSurvey(const std::string& folder) {
   for (const auto& profile : DemoProfiles())
     if (!WriteProfile(folder, profile)) return false;
-  return true;
+  return WriteBaselineProject(folder);
 }
 
 }  // namespace tarvix::demo

@@ -24,7 +24,22 @@ std::vector<DemoProfile> DemoProfiles();
 // `folder` (ending in a separator). False when a file could not be written.
 bool WriteProfile(const std::string& folder, const DemoProfile& profile);
 
-// Writes the whole demo survey into `folder`; false when a file could not be written.
+// Placement of the demo profiles along the baselines of the baseline project.
+struct DemoPlacement {
+  std::string profile;
+  int baseline;  // 0 or 1
+  double xDist2Base;
+  double xAngle;
+  double xLength;
+};
+std::vector<DemoPlacement> DemoBaselinePlacements();
+
+// The baseline project's file name in the demo folder.
+constexpr const char* kDemoBaselineProject = "demo-baseline.tvx";
+
+// Writes the whole demo survey into `folder` (ending in a separator): the profiles and the
+// baseline project over them. Needs a current application context; false when a file could not
+// be written.
 bool WriteDemoSurvey(const std::string& folder);
 
 }  // namespace tarvix::demo

@@ -2,6 +2,9 @@
 
 #include <iostream>
 
+#include "model/KBaseLineProfile.h"
+#include "model/KGPSProfile.h"
+
 namespace tarvix::cli {
 
 nlohmann::ordered_json HeaderJson(const KHeaderInfo& h) {
@@ -61,6 +64,54 @@ nlohmann::ordered_json ProfileJson(const KRadarProfile& profile) {
           {"traces", profile.header.lastTrace},
           {"header", HeaderJson(profile.header)},
           {"markers", markers}};
+}
+
+namespace {
+
+nlohmann::ordered_json PointJson(const point3D& p) { return nlohmann::ordered_json::array({p.x, p.y, p.z}); }
+
+nlohmann::ordered_json PositionsJson(const KRadarProfile& profile, int step) {
+  nlohmann::ordered_json positions = nlohmann::ordered_json::array();
+  const int last = profile.header.lastTrace - 1;
+  auto add = [&](int trace) {
+    const point3D p = profile.GetTracePosition(trace);
+    positions.push_back({{"trace", trace}, {"x", p.x}, {"y", p.y}, {"z", p.z}});
+  };
+  for (long long trace = 0; trace <= last; trace += step) add(static_cast<int>(trace));
+  if (last >= 0 && last % step != 0) add(last);
+  return positions;
+}
+
+}  // namespace
+
+nlohmann::ordered_json PlacedProfileJson(const KRadarProfile& profile, int positionStep) {
+  nlohmann::ordered_json json = ProfileJson(profile);
+  if (const auto* baseline = dynamic_cast<const KBaseLineProfile*>(&profile)) {
+    json["baseline"] = {{"start", PointJson(baseline->baselineStart)},
+                        {"stop", PointJson(baseline->baselineStop)},
+                        {"xDist2Base", baseline->xDist2Base},
+                        {"xAngle", baseline->xAngle},
+                        {"xLength", baseline->xLength}};
+  }
+  if (const auto* gps = dynamic_cast<const KGPSProfile*>(&profile)) {
+    nlohmann::ordered_json coords = nlohmann::ordered_json::array();
+    for (const auto& c : gps->coords)
+      coords.push_back(
+          {{"trace", c->trace}, {"latitude", c->latitude}, {"longitude", c->longitude}, {"altitude", c->altitude}});
+    json["coords"] = coords;
+  }
+  if (positionStep > 0) json["positions"] = PositionsJson(profile, positionStep);
+  return json;
+}
+
+nlohmann::ordered_json ProjectJson(const KTarvixProject& project, int positionStep) {
+  nlohmann::ordered_json sets = nlohmann::ordered_json::array();
+  for (const auto& set : project.sets) {
+    nlohmann::ordered_json profiles = nlohmann::ordered_json::array();
+    for (const auto& profile : set->profiles) profiles.push_back(PlacedProfileJson(*profile, positionStep));
+    sets.push_back({{"descending", set->descending}, {"profiles", profiles}});
+  }
+  return {{"version", project.version}, {"basePath", project.basePath}, {"sets", sets}};
 }
 
 nlohmann::ordered_json MessagesJson(const std::vector<Message>& messages) {

@@ -12,10 +12,15 @@ namespace {
 
 const char* kUsageText =
     "usage: tarvix-cli COMMAND ...\n"
-    "  info PATH [--set NAME=VALUE]...\n"
-    "      PATH is a profile (its base path or its .rad, .rd3 or .rd7 file); prints it as JSON\n"
+    "  info PATH [--positions N] [--set NAME=VALUE]...\n"
+    "      PATH is a .tvx project or a profile (its base path or its .rad, .rd3 or .rd7 file);\n"
+    "      prints it as JSON, with the positions of every N-th trace when asked\n"
     "  traces PATH --first F --count C [--set NAME=VALUE]...\n"
     "      prints traces F .. F+C-1, one a line, samples separated by commas (zeros outside the file)\n"
+    "  utm LAT LON [--regular]\n"
+    "      WGS-84 latitude/longitude to UTM zone, northing and easting (--regular: no exception zones)\n"
+    "  latlon ZONE NORTHING EASTING\n"
+    "      WGS-84 UTM to latitude and longitude\n"
     "--set overrides one of your settings for this run only (for example --set ProfSize=1).\n";
 
 }  // namespace
@@ -31,7 +36,7 @@ int UsageError(const std::string& error) {
 int main(int argc, char** argv) {
   using namespace tarvix::cli;
   const std::map<std::string, int (*)(const std::vector<std::string>&)> commands = {
-      {"info", RunInfo}, {"traces", RunTraces}};
+      {"info", RunInfo}, {"traces", RunTraces}, {"utm", RunUtm}, {"latlon", RunLatLon}};
   if (argc < 2) return UsageError("");
   const auto command = commands.find(argv[1]);
   if (command == commands.end()) return UsageError(std::string("unknown command ") + argv[1]);
