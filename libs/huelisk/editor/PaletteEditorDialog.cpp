@@ -91,7 +91,9 @@ PaletteEditorDialog::PaletteEditorDialog(const CPalette& initial, const QString&
 
   // Files on the left, away from the buttons that close the dialog.
   auto* load = new QPushButton(tr("&Load..."), this);
+  load->setObjectName(QStringLiteral("load"));
   auto* save = new QPushButton(tr("&Save..."), this);
+  save->setObjectName(QStringLiteral("save"));
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   auto* buttonRow = new QHBoxLayout;
   buttonRow->addWidget(load);

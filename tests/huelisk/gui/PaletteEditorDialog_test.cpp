@@ -4,6 +4,8 @@
 
 #include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSlider>
@@ -131,6 +133,42 @@ TEST_F(PaletteEditorDialogTest, DamagedFileIsRefusedWithAMessage) {
   EXPECT_EQ(dialog.Result(), cividis);
   EXPECT_EQ(Child<QComboBox>(dialog, "presets")->currentText().toStdString(), "Cividis");
   EXPECT_EQ(Child<QDoubleSpinBox>(dialog, "gain")->value(), 12.5);
+}
+
+TEST_F(PaletteEditorDialogTest, FileDialogsStartInTheStartupFolder) {
+  TempDir dir;
+  const QString folder = QString::fromStdString(dir.Path().string());
+  PaletteEditorDialog dialog(CPalette{Named("Hot").Ramp().ToEntries(), 5.0f}, folder);
+  QString openedIn;
+  {
+    WhenModal chooser([&](QWidget* modal) {
+      auto* files = qobject_cast<QFileDialog*>(modal);
+      ASSERT_NE(files, nullptr);
+      openedIn = files->directory().absolutePath();
+      files->reject();
+    });
+    QTest::mouseClick(Child<QPushButton>(dialog, "load"), Qt::LeftButton);
+  }
+  EXPECT_EQ(openedIn, folder);
+
+  // Saving under a name without extension gets the palette extension.
+  {
+    WhenModal chooser([&](QWidget* modal) {
+      auto* files = qobject_cast<QFileDialog*>(modal);
+      ASSERT_NE(files, nullptr);
+      openedIn = files->directory().absolutePath();
+      auto* name = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+      ASSERT_NE(name, nullptr);
+      name->setText(QStringLiteral("mine"));
+      QMetaObject::invokeMethod(files, "accept");
+    });
+    QTest::mouseClick(Child<QPushButton>(dialog, "save"), Qt::LeftButton);
+  }
+  EXPECT_EQ(openedIn, folder);
+  CPalette saved;
+  std::string error;
+  ASSERT_TRUE(CPaletteFile::Read(dir.File("mine.hpal"), saved, error)) << error;
+  EXPECT_EQ(saved, dialog.Result());
 }
 
 }  // namespace
