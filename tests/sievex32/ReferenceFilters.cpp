@@ -70,6 +70,14 @@ void RemoveBackground(TraceBlock& block, int half) {
   for (std::size_t i = 0; i < block.data.size(); ++i) block.data[i] -= means.data[i];
 }
 
+void RemoveMeanTrace(TraceBlock& block) {
+  std::vector<double> sum(static_cast<std::size_t>(block.samples), 0.0);
+  for (int j = 0; j < block.traces; ++j)
+    for (int i = 0; i < block.samples; ++i) sum[i] += block.Trace(j)[i];
+  for (int j = 0; j < block.traces; ++j)
+    for (int i = 0; i < block.samples; ++i) block.Trace(j)[i] -= static_cast<float>(sum[i] / block.traces);
+}
+
 void AverageTraces(TraceBlock& block, int half) { block = TraceMeans(block, half); }
 
 void Agc(TraceBlock& block, int half, double maxGainDb) {

@@ -11,6 +11,8 @@ namespace tarvix::sievex::reference {
 void Dewow(TraceBlock& block, int half);
 // Each trace minus the mean of traces [j - half, j + half] clipped to the block, summed anew.
 void RemoveBackground(TraceBlock& block, int half);
+// Each trace minus the mean of all traces, computed once.
+void RemoveMeanTrace(TraceBlock& block);
 // Each trace replaced by that mean.
 void AverageTraces(TraceBlock& block, int half);
 // Each sample times trace RMS / max(window RMS, trace RMS / max gain), the window summed anew.
