@@ -117,6 +117,21 @@ TEST(BandPass, PassesTheCentreFrequencyAndStopsFarOnes) {
   }
 }
 
+TEST(BandPass, DoesNotRingFromTheEndsOfAnOffsetTrace) {
+  // The trace continues in its mirror image, so an offset is DC all the way and is removed.
+  TraceBlock block = MakeBlock(300, 1, [](int, int i) { return 1000.0 + 0.5 * i; });
+  BandPass(block, 0.1, 0.3, 4);
+  for (int i = 0; i < block.samples; ++i) ASSERT_LT(std::fabs(block.Trace(0)[i]), 5.0) << i;
+
+  std::vector<float> buffer(8, -1.0f);
+  const float trace[] = {1, 2, 3};
+  MirrorPad(trace, 3, buffer.data(), 8);
+  EXPECT_EQ(buffer, (std::vector<float>{1, 2, 3, 3, 2, 1, 2, 1}));
+  buffer.assign(12, -1.0f);
+  MirrorPad(trace, 3, buffer.data(), 12);
+  EXPECT_EQ(buffer, (std::vector<float>{1, 2, 3, 3, 2, 1, 0, 0, 0, 3, 2, 1}));
+}
+
 TEST(BandPass, LeavesTheTracesAloneForCornersOutsideTheBand) {
   for (auto [low, high] : {std::pair{0.0, 0.2}, std::pair{0.2, 0.1}, std::pair{0.1, 0.5}}) {
     TraceBlock block = Sine(64, 0.02);

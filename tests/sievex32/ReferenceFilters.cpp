@@ -132,13 +132,17 @@ void RecursiveBandPass(TraceBlock& block, double low, double high, int order) {
   const auto n = static_cast<std::size_t>(block.samples);
   for (int j = 0; j < block.traces; ++j) {
     float* trace = block.Trace(j);
-    std::vector<double> signal(2 * n, 0.0);
-    std::copy(trace, trace + n, signal.begin());
+    std::vector<double> signal(3 * n);
+    for (std::size_t i = 0; i < n; ++i) {
+      signal[n - 1 - i] = trace[i];
+      signal[n + i] = trace[i];
+      signal[3 * n - 1 - i] = trace[i];
+    }
     RunSections(signal, sections, gain);
     std::reverse(signal.begin(), signal.end());
     RunSections(signal, sections, gain);
     std::reverse(signal.begin(), signal.end());
-    for (std::size_t i = 0; i < n; ++i) trace[i] = static_cast<float>(signal[i]);
+    for (std::size_t i = 0; i < n; ++i) trace[i] = static_cast<float>(signal[n + i]);
   }
 }
 

@@ -18,7 +18,7 @@ void AverageTraces(TraceBlock& block, int half);
 // Each sample times trace RMS / max(window RMS, trace RMS / max gain), the window summed anew.
 void Agc(TraceBlock& block, int half, double maxGainDb);
 // A cascade of second-order sections designed from the Butterworth poles, run forwards and then
-// backwards over each trace followed by as many zeros as it has samples.
+// backwards over each trace with its mirror image on either side.
 void RecursiveBandPass(TraceBlock& block, double low, double high, int order);
 
 }  // namespace tarvix::sievex::reference

@@ -9,6 +9,16 @@
 
 namespace tarvix::sievex {
 
+void MirrorPad(const float* trace, int n, float* buffer, int size) {
+  std::copy(trace, trace + n, buffer);
+  const int padding = size - n;
+  const int tail = std::min((padding + 1) / 2, n);
+  const int head = std::min(padding - tail, n);
+  for (int k = 0; k < tail; ++k) buffer[n + k] = trace[n - 1 - k];
+  std::fill(buffer + n + tail, buffer + size - head, 0.0f);
+  for (int k = 0; k < head; ++k) buffer[size - 1 - k] = trace[k];
+}
+
 double ZeroPhaseButterworthGain(double f, double low, double high, int order) {
   if (f <= 0.0 || f >= 0.5) return 0.0;
   const double omega = std::tan(std::numbers::pi * f);
@@ -33,8 +43,7 @@ void BandPass(TraceBlock& block, double low, double high, int order) {
   std::complex<float>* spectrum = fft.Spectrum();
   for (int j = 0; j < block.traces; ++j) {
     float* trace = block.Trace(j);
-    std::copy(trace, trace + block.samples, signal);
-    std::fill(signal + block.samples, signal + size, 0.0f);
+    MirrorPad(trace, block.samples, signal, size);
     fft.Forward();
     for (std::size_t k = 0; k < response.size(); ++k) spectrum[k] *= response[k];
     fft.Inverse();
