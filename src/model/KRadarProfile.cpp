@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/AppContext.h"
+#include "filters/ScopedFilterList.h"
 #include "model/FileCopy.h"
 #include "platform/UserInterface.h"
 
@@ -19,6 +20,14 @@ bool FileExists(const std::string& path) {
   if (!file) return false;
   std::fclose(file);
   return true;
+}
+
+void ApplyFilters(const std::int16_t* source, std::int16_t* destination, const SievexDataDescription& description) {
+  FilterList().Apply(source, destination, description);
+}
+
+void ApplyFilters(const std::int32_t* source, std::int32_t* destination, const SievexDataDescription& description) {
+  FilterList().Apply32(source, destination, description);
 }
 
 }  // namespace
@@ -74,6 +83,28 @@ bool KRadarProfile::CopyTo(const std::string& directory) const {
   return CopyFileInto(dataPath, directory);
 }
 
+SievexDataDescription KRadarProfile::FilterDescription(int traceCount) const {
+  SievexDataDescription description{};
+  description.samplesPerTrace = header.samples;
+  description.traceCount = traceCount;
+  description.samplingFrequency = header.GetFrequency();
+  description.antennaFrequency = header.GetAntennaFrequency();
+  description.antennaSeparation = header.antennaSeparation;
+  description.traceInterval = header.GetTraceInterval();
+  description.timeFlag = header.timeFlag;
+  return description;
+}
+
+int KRadarProfile::FilterEditTraceCount() const { return std::min(header.lastTrace, kFilterEditTraces); }
+
+bool KRadarProfile::EditFilters() const {
+  const auto description = FilterDescription(FilterEditTraceCount());
+  // The profile's own width decides, so the editor never gets a view of the other width.
+  if (samples32) return FilterList().Edit32(samples32, description) != 0;
+  if (samples16) return FilterList().Edit(samples16, description) != 0;
+  return false;
+}
+
 void KRadarProfile::DetectDataSize(const std::string& basePath) {
   AppContext& app = App();
   if (app.settings.ProfSize != 0) return;
@@ -104,8 +135,11 @@ void KRadarProfile::ReadTraces(Sample* buffer, const Sample* data, int firstTrac
   Sample* const runStart = buffer + (from - first) * samples;
   Sample* const runEnd = runStart + (to - from + 1) * samples;
   std::fill(buffer, runStart, Sample{0});
-  (void)filtered;
-  std::copy(data + from * samples, data + (to + 1) * samples, runStart);
+  const Sample* source = data + from * samples;
+  if (filtered)
+    ApplyFilters(source, runStart, FilterDescription(static_cast<int>(to - from + 1)));
+  else
+    std::copy(source, data + (to + 1) * samples, runStart);
   std::fill(runEnd, end, Sample{0});
 }
 

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "filters/CFilterList.h"
 #include "model/CMemMapFile.h"
 #include "model/KHeaderInfo.h"
 #include "model/KMarkerList.h"
@@ -45,6 +46,12 @@ class KRadarProfile {
   // outside the file read as zeros.
   void ReadTraces16(std::int16_t* buffer, int firstTrace, int count, bool filtered) const;
   void ReadTraces32(std::int32_t* buffer, int firstTrace, int count, bool filtered) const;
+  // Lets the user edit the filter chain over this profile's first traces; true when it changed.
+  bool EditFilters() const;
+  // How many of the first traces the filter editor shows.
+  int FilterEditTraceCount() const;
+  // The block description the filter library is given with `traceCount` of this profile's traces.
+  SievexDataDescription FilterDescription(int traceCount) const;
   // With autodetected data width, falls back to 16-bit data when the 32-bit file is missing.
   void DetectDataSize(const std::string& basePath);
 

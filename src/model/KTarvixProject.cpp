@@ -2,6 +2,8 @@
 
 #include "app/AppContext.h"
 #include "app/TextHelpers.h"
+#include "filters/FiltersFilePath.h"
+#include "filters/ScopedFilterList.h"
 #include "model/FileCopy.h"
 #include "model/KBaseLineProfile.h"
 #include "model/ProjectFileReader.h"
@@ -179,8 +181,12 @@ void KTarvixProject::RemoveSet(int index) {
   sets.erase(sets.begin() + index);
 }
 
-void KTarvixProject::LoadFilters() const {}
+void KTarvixProject::LoadFilters() const {
+  if (!sets.empty() && !sets.front()->profiles.empty()) FilterList().Load(FiltersFilePath());
+}
 
-void KTarvixProject::SaveFilters(const KRadarProfile*) const {}
+void KTarvixProject::SaveFilters(const KRadarProfile* profile) const {
+  if (profile && FilterList().filterCount > 0) FilterList().Save(FiltersFilePath());
+}
 
 }  // namespace tarvix
