@@ -26,7 +26,7 @@ bool Migration::Run(std::span<Sample> block, int count, const MigrationParameter
   if (!plan.Active() || count == 0) return true;
   block_->Prepare(plan, count);
   block_->Load(block.data(), parameters.samples);
-  block_->Store(block.data(), parameters.samples, block_->Migrate());
+  block_->Store(block.data(), parameters.samples, block_->Migrate(AvailableLaneSums().back()));
   return true;
 }
 

@@ -15,8 +15,11 @@ namespace {
 
 static_assert(MigrationPlan::kMaxAperture <= 64, "the rows' padding must cover the aperture");
 
-// Traces are copied between the two layouts in square tiles to keep both sides in cache.
-constexpr int kTile = 64;
+// Traces a thread copies between the two layouts at a time, a few rows of each at once: each
+// trace is then read or written in short contiguous pieces and each row in a long one, and the
+// rows in flight stay few enough for the cache.
+constexpr int kBand = 256;
+constexpr int kRowsAtOnce = 8;
 // Depths summed together: their input rows stay in cache while the traces pass.
 constexpr int kDepthChunk = 16;
 
@@ -46,7 +49,7 @@ void ParallelFor(int tasks, const Task& task) {
 template <typename Sample>
 constexpr float kFullScale = sizeof(Sample) == 2 ? 32767.0f : 2147483647.0f;  // the latter is 2^31
 
-// A scaled value truncated toward zero.
+// A value scaled to the sample range, truncated toward zero.
 template <typename Sample>
 Sample Truncate(float scaled) {
   if constexpr (sizeof(Sample) == 2) {
@@ -100,21 +103,24 @@ void MigrationBlock::AddWalk(int depth, int first, int end) {
 
 template <typename Sample>
 void MigrationBlock::Load(const Sample* block, int samples) {
-  ParallelFor(Chunks(count_, kTile), [&](int tile) {
-    const int j0 = tile * kTile;
-    for (int i0 = 0; i0 < depths_; i0 += kTile)
-      for (int j = j0; j < std::min(j0 + kTile, count_); ++j) {
-        const Sample* trace = block + static_cast<std::size_t>(j) * samples + plan_->FirstRow();
-        for (int i = i0; i < std::min(i0 + kTile, depths_); ++i) {
-          Row(i)[j] = static_cast<float>(trace[i]);
-          if (trace[i] != 0) live_[j] = 1.0f;
-        }
+  ParallelFor(Chunks(count_, kBand), [&](int band) {
+    const int j0 = band * kBand;
+    const int j1 = std::min(j0 + kBand, count_);
+    for (int j = j0; j < j1; ++j) {
+      const Sample* trace = block + static_cast<std::size_t>(j) * samples + plan_->FirstRow();
+      live_[j] = std::any_of(trace, trace + depths_, [](Sample s) { return s != 0; }) ? 1.0f : 0.0f;
+    }
+    for (int i0 = 0; i0 < depths_; i0 += kRowsAtOnce) {
+      const int rows = std::min(kRowsAtOnce, depths_ - i0);
+      for (int j = j0; j < j1; ++j) {
+        const Sample* trace = block + static_cast<std::size_t>(j) * samples + plan_->FirstRow() + i0;
+        for (int r = 0; r < rows; ++r) Row(i0 + r)[j] = static_cast<float>(trace[r]);
       }
+    }
   });
 }
 
-float MigrationBlock::Migrate() {
-  const LaneSums sums = ChooseLaneSums();
+float MigrationBlock::Migrate(const LaneSums& sums) {
   const int chunks = Chunks(depths_, kDepthChunk);
   std::vector<float> largest(chunks, 0.0f);
   ParallelFor(chunks, [&](int chunk) { largest[chunk] = MigrateChunk(chunk, sums); });
@@ -162,22 +168,24 @@ float MigrationBlock::MigrateChunk(int chunk, const LaneSums& sums) {
 
 template <typename Sample>
 void MigrationBlock::Store(Sample* block, int samples, float largest) {
-  if (largest != 0.0f) {
-    ParallelFor(Chunks(depths_, kDepthChunk), [&](int chunk) {
-      for (int k = chunk * kDepthChunk; k < std::min(depths_, (chunk + 1) * kDepthChunk); ++k) {
-        float* out = Out(k);
-        for (int j = 0; j < count_; ++j) out[j] = out[j] / largest * kFullScale<Sample>;
+  ParallelFor(Chunks(count_, kBand), [&](int band) {
+    const int j0 = band * kBand;
+    const int j1 = std::min(j0 + kBand, count_);
+    float scaled[kRowsAtOnce][kBand];  // the division runs along the rows, where it vectorises
+    for (int i0 = 0; i0 < depths_; i0 += kRowsAtOnce) {
+      const int rows = std::min(kRowsAtOnce, depths_ - i0);
+      for (int r = 0; r < rows; ++r) {
+        const float* out = Out(i0 + r);
+        if (largest == 0.0f)
+          std::fill_n(scaled[r], j1 - j0, 0.0f);
+        else
+          for (int j = j0; j < j1; ++j) scaled[r][j - j0] = out[j] / largest * kFullScale<Sample>;
       }
-    });
-  }
-  ParallelFor(Chunks(count_, kTile), [&](int tile) {
-    const int j0 = tile * kTile;
-    for (int i0 = 0; i0 < depths_; i0 += kTile)
-      for (int j = j0; j < std::min(j0 + kTile, count_); ++j) {
-        Sample* trace = block + static_cast<std::size_t>(j) * samples + plan_->FirstRow();
-        for (int i = i0; i < std::min(i0 + kTile, depths_); ++i)
-          trace[i] = largest == 0.0f ? Sample{0} : Truncate<Sample>(Out(i)[j]);
+      for (int j = j0; j < j1; ++j) {
+        Sample* trace = block + static_cast<std::size_t>(j) * samples + plan_->FirstRow() + i0;
+        for (int r = 0; r < rows; ++r) trace[r] = Truncate<Sample>(scaled[r][j - j0]);
       }
+    }
   });
 }
 

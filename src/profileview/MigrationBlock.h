@@ -23,8 +23,8 @@ class MigrationBlock {
   template <typename Sample>
   void Load(const Sample* block, int samples);
 
-  // Migrates every depth; returns the largest magnitude of the result.
-  float Migrate();
+  // Migrates every depth with the given summation; returns the largest magnitude of the result.
+  float Migrate(const LaneSums& sums);
 
   // The result scaled by the largest magnitude into the block's migrated rows (zero when the
   // largest is zero).

@@ -1,6 +1,7 @@
 #include "profileview/MigrationSums.h"
 
 #include <cstring>
+#include <vector>
 
 #if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
 #define TARVIX_AVX_SUMS 1
@@ -10,6 +11,8 @@ namespace tarvix {
 namespace {
 
 // Each product is rounded before it is added (no fused multiply-add), as a plain walk does it.
+
+constexpr int kPortableLanes = 32;
 
 #if defined(__GNUC__)
 typedef float Float4 __attribute__((vector_size(16)));
@@ -34,12 +37,10 @@ template <typename Vector, int Registers>
   std::memcpy(out, sum, sizeof sum);
 }
 
-constexpr int kPortableLanes = 32;
 void SumPortable(const MigrationTerm* terms, std::size_t count, const float* base, float* sum) {
   SumVectors<Float4, 8>(terms, count, base, sum);
 }
 #else
-constexpr int kPortableLanes = 32;
 void SumPortable(const MigrationTerm* terms, std::size_t count, const float* base, float* out) {
   float sum[kPortableLanes] = {};
   for (std::size_t t = 0; t < count; ++t) {
@@ -59,11 +60,12 @@ void SumPortable(const MigrationTerm* terms, std::size_t count, const float* bas
 
 }  // namespace
 
-LaneSums ChooseLaneSums() {
+std::vector<LaneSums> AvailableLaneSums() {
+  std::vector<LaneSums> sums{{kPortableLanes, SumPortable}};
 #ifdef TARVIX_AVX_SUMS
-  if (__builtin_cpu_supports("avx")) return {64, SumAvx};
+  if (__builtin_cpu_supports("avx")) sums.push_back({64, SumAvx});
 #endif
-  return {kPortableLanes, SumPortable};
+  return sums;
 }
 
 }  // namespace tarvix

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstddef>
+#include <vector>
 
 namespace tarvix {
 
@@ -19,7 +20,7 @@ struct LaneSums {
   void (*run)(const MigrationTerm* terms, std::size_t count, const float* base, float* sum);
 };
 
-// The widest summation the processor runs.
-LaneSums ChooseLaneSums();
+// Every summation the processor runs, narrowest first; all give the same sums.
+std::vector<LaneSums> AvailableLaneSums();
 
 }  // namespace tarvix

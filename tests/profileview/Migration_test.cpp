@@ -9,6 +9,8 @@
 #include <random>
 #include <vector>
 
+#include "profileview/MigrationBlock.h"
+#include "profileview/MigrationPlan.h"
 #include "support/MigrationOracle.h"
 
 namespace tarvix {
@@ -96,6 +98,25 @@ TEST(MigrationTest, EqualsTheStraightforwardWalkSampleForSample) {
       ExpectMatchesOracle<std::int32_t>(migration, c, seed++);
     else
       ExpectMatchesOracle<std::int16_t>(migration, c, seed++);
+  }
+}
+
+// The processor picks the widest summation; every narrower one must give the same block.
+TEST(MigrationTest, EverySummationWidthGivesTheSameBlock) {
+  const int count = 150, S = 200;
+  const MigrationParameters p = Survey(S, 12);
+  const auto input = RandomBlock<std::int16_t>(count, S, 11, -32768, 32767);
+  auto expected = input;
+  MigrateOracle(std::span<std::int16_t>(expected), count, p);
+  const MigrationPlan plan(p);
+  MigrationBlock layout;
+  for (const LaneSums& sums : AvailableLaneSums()) {
+    SCOPED_TRACE(sums.lanes);
+    auto block = input;
+    layout.Prepare(plan, count);
+    layout.Load(block.data(), S);
+    layout.Store(block.data(), S, layout.Migrate(sums));
+    EXPECT_EQ(block, expected);
   }
 }
 
