@@ -89,6 +89,19 @@ TEST(ChainFile, RejectsDamagedAndUnknownText) {
   for (const std::string& text : cases) EXPECT_FALSE(ParseChain(text).has_value()) << text.substr(0, 80);
 }
 
+TEST(ChainFile, SurvivesEveryTruncationAndByteDamageOfAGoodFile) {
+  const std::string good = FormatChain(RecommendedChain()) + "average off traces=7\r\n";
+  for (std::size_t length = 0; length <= good.size(); ++length) {
+    EXPECT_LE(ParseChain(good.substr(0, length)).value_or(FilterChain{}).size(), 5u) << length;
+  }
+  for (std::size_t at = 0; at < good.size(); ++at)
+    for (char damage : {'\0', '\xff', '=', ' ', '9', '\n'}) {
+      std::string text = good;
+      text[at] = damage;
+      EXPECT_LE(ParseChain(text).value_or(FilterChain{}).size(), 6u) << at;
+    }
+}
+
 TEST(ChainFile, SavesAndLoadsFilesAndLeavesNoHalfWrittenOnes) {
   testing::TempDir folder;
   const std::string path = folder.File("filters.dat");
