@@ -37,13 +37,19 @@ int CFilterList::GetSize() { return FilterListGetSize(handle); }
 
 int CFilterList::Edit(const std::int16_t* samples, SievexDataDescription description) {
   const int result = FilterListEdit(handle, nullptr, samples, &description);
-  if (result != 0) RefreshFilterCount();
+  if (result != 0) {
+    RefreshFilterCount();
+    edited = true;
+  }
   return result;
 }
 
 int CFilterList::Edit32(const std::int32_t* samples, SievexDataDescription description) {
   const int result = FilterListEdit32(handle, nullptr, samples, &description);
-  if (result != 0) RefreshFilterCount();
+  if (result != 0) {
+    RefreshFilterCount();
+    edited = true;
+  }
   return result;
 }
 

@@ -34,6 +34,9 @@ class CFilterList {
   SievexList* handle = nullptr;
   // The filters described by the library after the last successful load or edit.
   int filterCount = 0;
+  // Set once the user changed the chain, so a chain emptied in the editor is saved empty rather
+  // than coming back from the old file.
+  bool edited = false;
 
  private:
   void RefreshFilterCount();

@@ -186,7 +186,8 @@ void KTarvixProject::LoadFilters() const {
 }
 
 void KTarvixProject::SaveFilters(const KRadarProfile* profile) const {
-  if (profile && FilterList().filterCount > 0) FilterList().Save(FiltersFilePath());
+  CFilterList& list = FilterList();
+  if (profile && (list.filterCount > 0 || list.edited)) list.Save(FiltersFilePath());
 }
 
 }  // namespace tarvix

@@ -85,6 +85,20 @@ TEST(KRadarProfileFiltersTest, FilterFileIsWrittenOnlyWhenTheListHasFilters) {
   EXPECT_EQ(f.filters.List().GetSize(), 2);
 }
 
+TEST(KRadarProfileFiltersTest, ChainEmptiedInTheEditorIsSavedEmpty) {
+  FilterFixture f;
+  WriteFileBytes(f.datPath, "SIEVEX32 FILTERS 1\r\nagc on\r\n");
+  KTarvixProject project;
+  project.basePath = f.dir.File("site");
+  project.sets.push_back(std::make_unique<KRadarProfileSet>());
+  ASSERT_TRUE(project.sets[0]->AddBaseLineProfile(f.survey.Profile("p", 8, 4, true), {}, {10, 0, 0}, 0, 90, 1));
+  f.filters.List().edited = true;  // what accepting an emptied chain in the editor leaves
+  ASSERT_TRUE(project.Write());
+  ScopedFilterList fresh;
+  EXPECT_NE(fresh.List().Load(f.datPath), 0);
+  EXPECT_EQ(fresh.List().GetSize(), 0);
+}
+
 TEST(KRadarProfileFiltersTest, EditShowsAtMostTwoHundredTraces) {
   FilterFixture f;
   for (auto [traces, shown] : {std::pair{50, 50}, std::pair{1000, 200}}) {
