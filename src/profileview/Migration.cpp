@@ -1,7 +1,6 @@
 #include "profileview/Migration.h"
 
 #include "profileview/MigrationBlock.h"
-#include "profileview/MigrationPlan.h"
 
 namespace tarvix {
 
@@ -22,9 +21,7 @@ bool Migration::Run(std::span<Sample> block, int count, const MigrationParameter
   if (count < 0 || parameters.samples < 0 ||
       block.size() < static_cast<std::size_t>(count) * static_cast<std::size_t>(parameters.samples))
     return false;
-  const MigrationPlan plan(parameters);
-  if (!plan.Active() || count == 0) return true;
-  block_->Prepare(plan, count);
+  if (count == 0 || !block_->Prepare(parameters, count)) return true;
   block_->Load(block.data(), parameters.samples);
   block_->Store(block.data(), parameters.samples, block_->Migrate(AvailableLaneSums().back()));
   return true;

@@ -15,13 +15,15 @@ struct MigrationParameters {
   double antennaSeparation = 0.0;  // metres
   double velocity = 0.0;           // ground velocity in m/µs ("Velocity")
   int zeroLevel = 0;               // first-arrival sample ("ZeroLevel")
+
+  bool operator==(const MigrationParameters&) const = default;
 };
 
 // Diffraction-summation migration of a block of trace-major traces in place: every sample from
 // the first arrival down becomes the weighted mean along the hyperbola a point reflector there
 // would draw, and the block is then scaled so its largest magnitude fills the sample range.
-// The object keeps its working memory between blocks, since a trace window migrates blocks of
-// one size again and again; keep one per window.
+// The object keeps its tables and working memory between blocks, since a trace window migrates
+// blocks of one size and geometry again and again; keep one per window.
 class Migration {
  public:
   Migration();

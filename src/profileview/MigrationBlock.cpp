@@ -8,8 +8,6 @@
 #include <system_error>
 #include <thread>
 
-#include "profileview/MigrationPlan.h"
-
 namespace tarvix {
 namespace {
 
@@ -62,10 +60,15 @@ Sample Truncate(float scaled) {
 
 }  // namespace
 
-void MigrationBlock::Prepare(const MigrationPlan& plan, int count) {
-  plan_ = &plan;
+bool MigrationBlock::Prepare(const MigrationParameters& parameters, int count) {
+  if (!plan_ || !(parameters == planned_)) {
+    plan_.emplace(parameters);
+    planned_ = parameters;
+    termsStride_ = 0;
+  }
+  if (!plan_->Active()) return false;
   count_ = count;
-  depths_ = plan.Depths();
+  depths_ = plan_->Depths();
   laneCount_ = Chunks(count, kMaxLanes) * kMaxLanes;
   stride_ = kPad + laneCount_ + kPad;
   rows_.resize(static_cast<std::size_t>(depths_) * stride_);
@@ -75,18 +78,23 @@ void MigrationBlock::Prepare(const MigrationPlan& plan, int count) {
   }
   out_.resize(static_cast<std::size_t>(depths_) * count_);
   live_.assign(laneCount_, 0.0f);
+  if (termsStride_ != stride_) AddWalks();
+  return true;
+}
 
+void MigrationBlock::AddWalks() {
   terms_.clear();
   counts_.clear();
   walks_.clear();
   for (int k = 0; k < depths_; ++k) {
     Walks w{terms_.size(), 0, counts_.size(), 0};
-    AddWalk(k, 0, plan.ForwardEnd(k));
+    AddWalk(k, 0, plan_->ForwardEnd(k));
     w.backwardCounts = counts_.size();
-    AddWalk(k, 1, plan.BackwardEnd(k));
+    AddWalk(k, 1, plan_->BackwardEnd(k));
     w.termCount = terms_.size() - w.firstTerm;
     walks_.push_back(w);
   }
+  termsStride_ = stride_;
 }
 
 void MigrationBlock::AddWalk(int depth, int first, int end) {

@@ -1,12 +1,13 @@
 #pragma once
 #include <cstddef>
+#include <optional>
 #include <vector>
 
+#include "profileview/Migration.h"
+#include "profileview/MigrationPlan.h"
 #include "profileview/MigrationSums.h"
 
 namespace tarvix {
-
-class MigrationPlan;
 
 // A block laid out depth by depth for migration: for one depth and one offset every output
 // trace reads the same input row shifted by the offset, so each term is a multiply-add along
@@ -15,9 +16,9 @@ class MigrationPlan;
 // a walk does not reach at the block's ends, and adding zero leaves a sum unchanged.
 class MigrationBlock {
  public:
-  // Lays out count traces for the plan, which must outlive the calls that follow; the memory of
-  // the previous block is reused.
-  void Prepare(const MigrationPlan& plan, int count);
+  // Lays out count traces for the parameters, reusing the tables and memory of the previous
+  // block where they fit. False when the geometry leaves the block as it is.
+  bool Prepare(const MigrationParameters& parameters, int count);
 
   // The trace-major block's migrated rows into the layout.
   template <typename Sample>
@@ -43,13 +44,15 @@ class MigrationBlock {
 
   float* Row(int depth) { return rows_.data() + static_cast<std::size_t>(depth) * stride_ + kPad; }
   float* Out(int depth) { return out_.data() + static_cast<std::size_t>(depth) * count_; }
+  void AddWalks();
   void AddWalk(int depth, int first, int end);
   int TermsAt(int depth, int trace) const;
   float MigrateChunk(int chunk, const LaneSums& sums);
 
   static constexpr int kPad = 64;  // zero traces on either side of a row: the widest aperture
 
-  const MigrationPlan* plan_ = nullptr;
+  std::optional<MigrationPlan> plan_;
+  MigrationParameters planned_;  // what plan_ was made for
   int count_ = 0;
   int depths_ = 0;
   int laneCount_ = 0;  // count rounded up to whole lanes
@@ -57,6 +60,7 @@ class MigrationBlock {
   std::vector<float> rows_;
   std::vector<float> out_;
   std::vector<float> live_;  // 1 where the trace has a non-zero input sample, else 0
+  int termsStride_ = 0;      // the row stride the terms were made for, 0 before any
   std::vector<MigrationTerm> terms_;
   std::vector<int> counts_;
   std::vector<Walks> walks_;
