@@ -66,7 +66,7 @@ void CTarvixDoc::SetPathName(const std::string& path, bool addToRecentFiles) {
   if (addToRecentFiles) host_.AddToRecentFiles(path);
 }
 
-void CTarvixDoc::SortSets() {
+void CTarvixDoc::ApplyProfileOrder() {
   const bool descending = App().settings.ProfOrder != 0;
   for (auto& set : project.sets) {
     set->SetDescending(descending);
@@ -90,7 +90,7 @@ bool CTarvixDoc::OnNewDocument() {
 
   CProjMngr manager(*this, project.basePath, CProjMngr::kNewProject);
   if (!App().ui.RunModal(manager)) return false;
-  SortSets();
+  ApplyProfileOrder();
   if (!ComputeAlignment(0)) return false;
   loaded = 1;
   SetModifiedFlag();
@@ -127,7 +127,7 @@ bool CTarvixDoc::OnOpenDocument(const std::string& path) {
     Tell("Cannot open project file.", "Error", MessageIcon::Error);
     return false;
   }
-  SortSets();
+  ApplyProfileOrder();
   if (!ComputeAlignment(0)) return false;
   loaded = 1;
   return true;

@@ -76,6 +76,8 @@ class CTarvixDoc : public MarkerListDocument {
   void RepaintMapViews(bool refit);
   void UpdateAllViews(int hint);
   void InitialUpdateAllViews();
+  // Every set takes the configured profile order and is sorted again.
+  void ApplyProfileOrder();
 
   void AttachView(DocumentView& view);
   void DetachView(DocumentView& view);
@@ -86,8 +88,6 @@ class CTarvixDoc : public MarkerListDocument {
   void RepaintAllViews() override { UpdateAllViews(0); }
 
  private:
-  // Every set takes the configured profile order.
-  void SortSets();
   void ShowSaveError(const std::string& file) const;
 
   DocumentHost& host_;

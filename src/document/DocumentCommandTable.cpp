@@ -12,7 +12,7 @@ DocumentCommandTable::DocumentCommandTable(CTarvixDoc& doc) {
   using namespace command;
   CTarvixDoc* d = &doc;
   // Only one project is open at a time: the recent files wait until it is closed.
-  Add(kRecentFile, [] { return Enabled(false); }, nullptr);
+  for (int entry = 0; entry < kRecentFileCount; ++entry) Add(kRecentFile + entry, [] { return Enabled(false); }, nullptr);
   Add(kSave, [] { return Enabled(); }, [d] { d->DoFileSave(); });
   Add(kSaveAs, [] { return Enabled(); }, [d] { d->OnFileSaveAs(); });
   Add(kAddProject, [] { return Enabled(); }, [d] { d->OnAddProject(); });
