@@ -22,8 +22,7 @@ bool Migration::Run(std::span<Sample> block, int count, const MigrationParameter
       block.size() < static_cast<std::size_t>(count) * static_cast<std::size_t>(parameters.samples))
     return false;
   if (count == 0 || !block_->Prepare(parameters, count)) return true;
-  block_->Load(block.data(), parameters.samples);
-  block_->Store(block.data(), parameters.samples, block_->Migrate(AvailableLaneSums().back()));
+  block_->Migrate(block.data(), parameters.samples, AvailableLaneSums().back());
   return true;
 }
 

@@ -2,9 +2,13 @@
 
 #include <algorithm>
 #include <atomic>
+#include <barrier>
 #include <cmath>
 #include <cstdint>
+#include <functional>
 #include <limits>
+#include <memory>
+#include <span>
 #include <system_error>
 #include <thread>
 
@@ -23,21 +27,33 @@ constexpr int kDepthChunk = 16;
 
 int Chunks(int items, int size) { return (items + size - 1) / size; }
 
-// Runs task(0) .. task(tasks - 1) on the machine's cores.
-template <typename Task>
-void ParallelFor(int tasks, const Task& task) {
-  const int threads =
-      std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, std::max(tasks, 1));
-  std::atomic<int> next{0};
+// Steps of work, each split into tasks that any thread may take.
+struct Phase {
+  int tasks;
+  std::function<void(int)> run;
+};
+
+// Runs the phases in order on the machine's cores, handing out each phase's tasks as threads come
+// free; a phase starts once every thread is done with the one before.
+void RunPhases(std::span<const Phase> phases) {
+  int most = 1;
+  for (const Phase& phase : phases) most = std::max(most, phase.tasks);
+  const int threads = std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, most);
+  const auto next = std::make_unique<std::atomic<int>[]>(phases.size());
+  std::barrier sync(threads);
   auto work = [&] {
-    for (int t = next++; t < tasks; t = next++) task(t);
+    for (std::size_t p = 0; p < phases.size(); ++p) {
+      if (p > 0) sync.arrive_and_wait();
+      for (int t = next[p]++; t < phases[p].tasks; t = next[p]++) phases[p].run(t);
+    }
   };
   std::vector<std::thread> pool;
   for (int i = 1; i < threads; ++i) {
     try {
       pool.emplace_back(work);
     } catch (const std::system_error&) {
-      break;  // the threads already running share the tasks
+      // The threads already running share the tasks; the barrier stops waiting for the others.
+      for (; i < threads; ++i) sync.arrive_and_drop();
     }
   }
   work();
@@ -110,29 +126,33 @@ void MigrationBlock::AddWalk(int depth, int first, int end) {
 }
 
 template <typename Sample>
-void MigrationBlock::Load(const Sample* block, int samples) {
-  ParallelFor(Chunks(count_, kBand), [&](int band) {
-    const int j0 = band * kBand;
-    const int j1 = std::min(j0 + kBand, count_);
-    for (int j = j0; j < j1; ++j) {
-      const Sample* trace = block + static_cast<std::size_t>(j) * samples + plan_->FirstRow();
-      live_[j] = std::any_of(trace, trace + depths_, [](Sample s) { return s != 0; }) ? 1.0f : 0.0f;
-    }
-    for (int i0 = 0; i0 < depths_; i0 += kRowsAtOnce) {
-      const int rows = std::min(kRowsAtOnce, depths_ - i0);
-      for (int j = j0; j < j1; ++j) {
-        const Sample* trace = block + static_cast<std::size_t>(j) * samples + plan_->FirstRow() + i0;
-        for (int r = 0; r < rows; ++r) Row(i0 + r)[j] = static_cast<float>(trace[r]);
-      }
-    }
-  });
+void MigrationBlock::Migrate(Sample* block, int samples, const LaneSums& sums) {
+  const int bands = Chunks(count_, kBand);
+  std::vector<float> largest(Chunks(depths_, kDepthChunk), 0.0f);
+  const Phase phases[] = {
+      {bands, [&](int band) { LoadBand(block, samples, band); }},
+      {static_cast<int>(largest.size()), [&](int chunk) { largest[chunk] = MigrateChunk(chunk, sums); }},
+      {bands,
+       [&](int band) { StoreBand(block, samples, band, *std::max_element(largest.begin(), largest.end())); }},
+  };
+  RunPhases(phases);
 }
 
-float MigrationBlock::Migrate(const LaneSums& sums) {
-  const int chunks = Chunks(depths_, kDepthChunk);
-  std::vector<float> largest(chunks, 0.0f);
-  ParallelFor(chunks, [&](int chunk) { largest[chunk] = MigrateChunk(chunk, sums); });
-  return *std::max_element(largest.begin(), largest.end());
+template <typename Sample>
+void MigrationBlock::LoadBand(const Sample* block, int samples, int band) {
+  const int j0 = band * kBand;
+  const int j1 = std::min(j0 + kBand, count_);
+  for (int j = j0; j < j1; ++j) {
+    const Sample* trace = block + static_cast<std::size_t>(j) * samples + plan_->FirstRow();
+    live_[j] = std::any_of(trace, trace + depths_, [](Sample s) { return s != 0; }) ? 1.0f : 0.0f;
+  }
+  for (int i0 = 0; i0 < depths_; i0 += kRowsAtOnce) {
+    const int rows = std::min(kRowsAtOnce, depths_ - i0);
+    for (int j = j0; j < j1; ++j) {
+      const Sample* trace = block + static_cast<std::size_t>(j) * samples + plan_->FirstRow() + i0;
+      for (int r = 0; r < rows; ++r) Row(i0 + r)[j] = static_cast<float>(trace[r]);
+    }
+  }
 }
 
 // The number of terms the walks from a trace sum at a depth, cut short by the block's ends.
@@ -175,31 +195,27 @@ float MigrationBlock::MigrateChunk(int chunk, const LaneSums& sums) {
 }
 
 template <typename Sample>
-void MigrationBlock::Store(Sample* block, int samples, float largest) {
-  ParallelFor(Chunks(count_, kBand), [&](int band) {
-    const int j0 = band * kBand;
-    const int j1 = std::min(j0 + kBand, count_);
-    float scaled[kRowsAtOnce][kBand];  // the division runs along the rows, where it vectorises
-    for (int i0 = 0; i0 < depths_; i0 += kRowsAtOnce) {
-      const int rows = std::min(kRowsAtOnce, depths_ - i0);
-      for (int r = 0; r < rows; ++r) {
-        const float* out = Out(i0 + r);
-        if (largest == 0.0f)
-          std::fill_n(scaled[r], j1 - j0, 0.0f);
-        else
-          for (int j = j0; j < j1; ++j) scaled[r][j - j0] = out[j] / largest * kFullScale<Sample>;
-      }
-      for (int j = j0; j < j1; ++j) {
-        Sample* trace = block + static_cast<std::size_t>(j) * samples + plan_->FirstRow() + i0;
-        for (int r = 0; r < rows; ++r) trace[r] = Truncate<Sample>(scaled[r][j - j0]);
-      }
+void MigrationBlock::StoreBand(Sample* block, int samples, int band, float largest) {
+  const int j0 = band * kBand;
+  const int j1 = std::min(j0 + kBand, count_);
+  float scaled[kRowsAtOnce][kBand];  // the division runs along the rows, where it vectorises
+  for (int i0 = 0; i0 < depths_; i0 += kRowsAtOnce) {
+    const int rows = std::min(kRowsAtOnce, depths_ - i0);
+    for (int r = 0; r < rows; ++r) {
+      const float* out = Out(i0 + r);
+      if (largest == 0.0f)
+        std::fill_n(scaled[r], j1 - j0, 0.0f);
+      else
+        for (int j = j0; j < j1; ++j) scaled[r][j - j0] = out[j] / largest * kFullScale<Sample>;
     }
-  });
+    for (int j = j0; j < j1; ++j) {
+      Sample* trace = block + static_cast<std::size_t>(j) * samples + plan_->FirstRow() + i0;
+      for (int r = 0; r < rows; ++r) trace[r] = Truncate<Sample>(scaled[r][j - j0]);
+    }
+  }
 }
 
-template void MigrationBlock::Load(const std::int16_t*, int);
-template void MigrationBlock::Load(const std::int32_t*, int);
-template void MigrationBlock::Store(std::int16_t*, int, float);
-template void MigrationBlock::Store(std::int32_t*, int, float);
+template void MigrationBlock::Migrate(std::int16_t*, int, const LaneSums&);
+template void MigrationBlock::Migrate(std::int32_t*, int, const LaneSums&);
 
 }  // namespace tarvix

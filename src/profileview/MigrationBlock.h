@@ -20,17 +20,11 @@ class MigrationBlock {
   // block where they fit. False when the geometry leaves the block as it is.
   bool Prepare(const MigrationParameters& parameters, int count);
 
-  // The trace-major block's migrated rows into the layout.
+  // Migrates the trace-major block in place with the given summation: its migrated rows into
+  // the layout, every depth, then the result scaled by its largest magnitude back (zero when
+  // that is zero).
   template <typename Sample>
-  void Load(const Sample* block, int samples);
-
-  // Migrates every depth with the given summation; returns the largest magnitude of the result.
-  float Migrate(const LaneSums& sums);
-
-  // The result scaled by the largest magnitude into the block's migrated rows (zero when the
-  // largest is zero).
-  template <typename Sample>
-  void Store(Sample* block, int samples, float largest);
+  void Migrate(Sample* block, int samples, const LaneSums& sums);
 
  private:
   struct Walks {
@@ -47,7 +41,12 @@ class MigrationBlock {
   void AddWalks();
   void AddWalk(int depth, int first, int end);
   int TermsAt(int depth, int trace) const;
+  template <typename Sample>
+  void LoadBand(const Sample* block, int samples, int band);
+  // Returns the largest magnitude of the chunk's result.
   float MigrateChunk(int chunk, const LaneSums& sums);
+  template <typename Sample>
+  void StoreBand(Sample* block, int samples, int band, float largest);
 
   static constexpr int kPad = 64;  // zero traces on either side of a row: the widest aperture
 
