@@ -27,6 +27,7 @@ int KRadarProfileSet::AddGPSProfile(const std::string& basePath) {
   auto profile = std::make_unique<KGPSProfile>();
   if (profiles.empty()) profile->DetectDataSize(basePath);
   if (!profile->Load(basePath)) return 1;
+  if (!profile->ReadCoordinates(basePath)) return 2;
   profiles.push_back(std::move(profile));
   return 0;
 }
