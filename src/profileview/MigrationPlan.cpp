@@ -9,9 +9,9 @@ namespace tarvix {
 namespace {
 
 // Truncation toward zero that saturates: beyond the limit the value no longer matters, and
-// absurd geometry must not overflow the conversion.
+// absurd geometry (an infinite or undefined distance) must not overflow the conversion.
 int Truncate(float value, int limit) {
-  return value >= static_cast<float>(limit) ? limit : static_cast<int>(value);
+  return value < static_cast<float>(limit) ? static_cast<int>(value) : limit;
 }
 
 }  // namespace

@@ -219,6 +219,22 @@ TEST(MigrationTest, LeavesTheBlockAloneWithoutUsableGeometry) {
   }
 }
 
+// Geometry so extreme that every travel time lies beyond the trace: no walk sums a term, so the
+// migrated rows become zero, and no conversion of a huge travel time may overflow on the way.
+TEST(MigrationTest, ExtremeGeometryEmptiesTheMigratedRows) {
+  MigrationParameters wideAntennas = Survey(64, 4);
+  wideAntennas.antennaSeparation = 1e30;
+  const MigrationParameters denseTraces = Survey(64, 4, 1e-31);
+  for (const auto& p : {wideAntennas, denseTraces}) {
+    SCOPED_TRACE(p.traceInterval);
+    const auto input = RandomBlock<std::int32_t>(40, 64, 5, -100000, 100000);
+    auto block = input;
+    ASSERT_TRUE(Migrated(block, 40, p));
+    for (int j = 0; j < 40; ++j)
+      for (int i = 0; i < 64; ++i) ASSERT_EQ(block[j * 64 + i], i < 4 ? input[j * 64 + i] : 0);
+  }
+}
+
 // A point reflector 2 m deep under 100 m/µs, seen by antennas 10 cm apart every 5 cm: each
 // trace carries a short pulse at the two-way time of its distance to the point.
 std::vector<std::int16_t> DiffractionHyperbola(int count, int S, int z0, int apex, double depth) {

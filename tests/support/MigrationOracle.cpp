@@ -11,9 +11,10 @@ namespace {
 constexpr int kMaxAperture = 64;
 constexpr int kDepthReach = 75;
 
-// Truncation toward zero that saturates, so absurd geometry cannot overflow the conversion.
+// Truncation toward zero that saturates, so absurd geometry (an infinite or undefined distance)
+// cannot overflow the conversion.
 int Truncate(float value, int limit) {
-  return value >= static_cast<float>(limit) ? limit : static_cast<int>(value);
+  return value < static_cast<float>(limit) ? static_cast<int>(value) : limit;
 }
 
 template <typename Sample>
