@@ -48,6 +48,11 @@ std::string SurveyBuilder::Markers(const std::string& name, const std::string& t
   return BasePath(name);
 }
 
+std::string SurveyBuilder::Coordinates(const std::string& name, const std::string& text) const {
+  WriteFileBytes(BasePath(name) + ".cor", text);
+  return BasePath(name);
+}
+
 std::string SurveyBuilder::Profile(const std::string& name, int samples, int traces, bool wide) const {
   Header(name, {"SAMPLES:" + std::to_string(samples), "LAST TRACE:" + std::to_string(traces),
                 "FREQUENCY STEPS:1", "SYSTEM CALIBRATION:0.0001", "DISTANCE FLAG:1", "DISTANCE INTERVAL:0.05",

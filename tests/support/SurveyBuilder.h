@@ -24,6 +24,8 @@ class SurveyBuilder {
   std::string Data32(const std::string& name, int samples, int traces, SampleFunction f = Pattern) const;
   std::string RawData(const std::string& name, const std::string& extension, const std::string& bytes) const;
   std::string Markers(const std::string& name, const std::string& text) const;
+  // A coordinate file (".cor") of this text beside `name`.
+  std::string Coordinates(const std::string& name, const std::string& text) const;
 
   // A complete profile: a header with SAMPLES and LAST TRACE, and its data file.
   std::string Profile(const std::string& name, int samples, int traces, bool wide = false) const;
