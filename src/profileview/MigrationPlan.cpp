@@ -17,8 +17,8 @@ int Truncate(float value, int limit) {
 }  // namespace
 
 MigrationPlan::MigrationPlan(const MigrationParameters& p) {
-  const double dx = p.traceInterval;
-  if (dx == 0.0 || p.samples <= 0) return;
+  const float dx = static_cast<float>(p.traceInterval);  // metres per trace
+  if (dx == 0.0f || p.samples <= 0) return;
   const double h = p.timeWindow * p.velocity / p.samples / 2000.0;  // metres of depth per sample
   const float c = static_cast<float>(h / dx);
   const float b = static_cast<float>(p.antennaSeparation / dx * 0.5);

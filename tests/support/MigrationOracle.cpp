@@ -80,8 +80,8 @@ std::int64_t Run(std::span<Sample> block, int count, const MigrationParameters& 
 
 MigrationOracleTables MakeMigrationOracleTables(const MigrationParameters& p) {
   MigrationOracleTables t;
-  const double dx = p.traceInterval;
-  if (dx == 0.0 || p.samples <= 0) return t;
+  const float dx = static_cast<float>(p.traceInterval);
+  if (dx == 0.0f || p.samples <= 0) return t;
   const double h = p.timeWindow * p.velocity / p.samples / 2000.0;
   t.c = static_cast<float>(h / dx);
   t.b = static_cast<float>(p.antennaSeparation / dx * 0.5);
