@@ -62,6 +62,7 @@ TEST(KRadarProfileSetTest, GpsSetsAreNeverReordered) {
   KRadarProfileSet set;
   for (const char* name : {"Z", "Y"}) {
     survey.Profile(name, 4, 2, true);
+    survey.Coordinates(name, "1\t2026-01-01\t12:00:00\t59.5\tN\t18.0\tE\t12.3\tM\t0.0\r\n");
     ASSERT_EQ(set.AddGPSProfile(survey.BasePath(name)), 0);
   }
   set.SortProfiles();
