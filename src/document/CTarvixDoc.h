@@ -81,7 +81,6 @@ class CTarvixDoc : public MarkerListDocument {
 
   void AttachView(DocumentView& view);
   void DetachView(DocumentView& view);
-  const std::vector<DocumentView*>& Views() const { return views_; }
 
   KTarvixProject& Project() override { return project; }
   DisplayState& State() override { return state; }

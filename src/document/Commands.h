@@ -35,7 +35,6 @@ inline constexpr int kConvertToGps = 32822;
 struct CommandState {
   bool enabled = false;
   bool checked = false;
-  bool operator==(const CommandState&) const = default;
 };
 
 }  // namespace tarvix
