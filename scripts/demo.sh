@@ -8,4 +8,4 @@ build=${TARVIX_BUILD_DIR:-$root/build}
 demo="$root/demo"
 "$build/tools/demo-survey/tarvix-demo-survey" "$demo" >/dev/null
 echo "Demo survey written to $demo"
-"$build/tools/tarvix-cli/tarvix-cli" info "$demo/line01"
+"$build/tools/tarvix-cli/tarvix-cli" info "$demo/demo-baseline.tvx"

@@ -1,9 +1,12 @@
 #include "DemoSurvey.h"
 
+#include <cmath>
 #include <cstdio>
+#include <random>
 
 #include "model/KHeaderInfo.h"
 #include "model/FileCopy.h"
+#include "model/KGPSProfile.h"
 #include "model/KMarkerList.h"
 #include "model/KTarvixProject.h"
 
@@ -108,12 +111,61 @@ bool WriteBaselineProject(const std::string& folder) {
   return project.Write();
 }
 
+// A fix every 25 traces along a track that starts `northOffset` metres north of the demo point
+// and heads east, bending slowly, with a few centimetres of GPS jitter.
+void AddTrack(KGPSProfile& profile, const ProfileModel& model, double northOffset, unsigned seed) {
+  constexpr double kMetresPerDegree = 111320.0;
+  const double metresPerLongitude = kMetresPerDegree * std::cos(kDemoGpsLatitude * 3.14159265358979 / 180.0);
+  std::mt19937 random(seed);
+  std::normal_distribution<double> jitter(0.0, 0.03);
+  double east = 0;
+  double north = northOffset;
+  double heading = 0.05 * (seed % 3);  // radians north of east
+  const double step = 25 * model.traceInterval;
+  for (int trace = 0; trace < model.traces; trace += 25) {
+    auto fix = std::make_unique<CCoord>();
+    fix->trace = trace;
+    fix->latitude = kDemoGpsLatitude + (north + jitter(random)) / kMetresPerDegree;
+    fix->longitude = kDemoGpsLongitude + (east + jitter(random)) / metresPerLongitude;
+    fix->altitude = 42.0 + 0.01 * east;
+    profile.coords.push_back(std::move(fix));
+    east += step * std::cos(heading);
+    north += step * std::sin(heading);
+    heading += 0.0015;
+  }
+}
+
+bool WriteGpsProject(const std::string& folder) {
+  KTarvixProject project;
+  project.basePath = WithoutExtension(folder + kDemoGpsProject);
+  project.version = 2;
+  project.sets.push_back(std::make_unique<KRadarProfileSet>());
+  unsigned seed = 1;
+  for (const auto& demo : DemoGpsProfiles()) {
+    if (!WriteProfile(folder, demo)) return false;
+    KGPSProfile track;
+    AddTrack(track, demo.model, 6.0 * seed, seed);
+    if (!track.WriteCoordinates(folder + demo.name)) return false;
+    if (project.sets[0]->AddGPSProfile(folder + demo.name) != 0) return false;
+    ++seed;
+  }
+  return project.Write();
+}
+
 }  // namespace
+
+std::vector<DemoProfile> DemoGpsProfiles() {
+  return {
+      {"track01", Model(2400, 21, {{0.7, 0.002, 7000}, {1.9, -0.004, 5000}}, {{14.0, 1.0, 9000}, {36.0, 1.6, 8000}})},
+      {"track02", Model(2800, 22, {{0.6, 0.003, 7000}, {2.1, -0.002, 5000}}, {{22.0, 1.3, 9000}})},
+      {"track03", Model(2200, 23, {{0.8, 0.001, 7000}, {1.7, 0.003, 5000}}, {{9.0, 0.9, 9000}, {30.0, 2.1, 8000}})},
+  };
+}
 
 bool WriteDemoSurvey(const std::string& folder) {
   for (const auto& profile : DemoProfiles())
     if (!WriteProfile(folder, profile)) return false;
-  return WriteBaselineProject(folder);
+  return WriteBaselineProject(folder) && WriteGpsProject(folder);
 }
 
 }  // namespace tarvix::demo

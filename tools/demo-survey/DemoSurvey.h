@@ -34,11 +34,17 @@ struct DemoPlacement {
 };
 std::vector<DemoPlacement> DemoBaselinePlacements();
 
-// The baseline project's file name in the demo folder.
+// The project files' names in the demo folder.
 constexpr const char* kDemoBaselineProject = "demo-baseline.tvx";
+constexpr const char* kDemoGpsProject = "demo-gps.tvx";
 
-// Writes the whole demo survey into `folder` (ending in a separator): the profiles and the
-// baseline project over them. Needs a current application context; false when a file could not
+// The GPS profiles: their own synthetic data, walked as gently curving tracks near this point.
+std::vector<DemoProfile> DemoGpsProfiles();
+constexpr double kDemoGpsLatitude = 55.7035;
+constexpr double kDemoGpsLongitude = 13.1910;
+
+// Writes the whole demo survey into `folder` (ending in a separator): the profiles, the baseline
+// project over five of them and the GPS project over three others with their fixes. Needs a current application context; false when a file could not
 // be written.
 bool WriteDemoSurvey(const std::string& folder);
 
