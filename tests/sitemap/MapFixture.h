@@ -14,6 +14,7 @@
 #include "profileview/MarkerListModel.h"
 #include "sitemap/CMapView.h"
 #include "sitemap/MapCommands.h"
+#include "sitemap/MapEditing.h"
 #include "support/RecordingCanvas.h"
 #include "support/TestApp.h"
 
