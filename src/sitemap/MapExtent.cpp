@@ -14,6 +14,11 @@ namespace tarvix {
 namespace {
 
 constexpr double kDegreeScale = 100000.0;
+// Far beyond any survey, and small enough that growing the box and taking its size cannot
+// overflow.
+constexpr double kLargestCoordinate = 1 << 29;
+
+int Coordinate(double value) { return TruncToInt(std::clamp(value, -kLargestCoordinate, kLargestCoordinate)); }
 
 class BoundingBox {
  public:
@@ -33,8 +38,8 @@ class BoundingBox {
 
   Rect Truncated(double scale) const {
     if (!found_) return {};
-    return {TruncToInt(minX_ * scale), TruncToInt(minY_ * scale), TruncToInt(maxX_ * scale),
-            TruncToInt(maxY_ * scale)};
+    return {Coordinate(minX_ * scale), Coordinate(minY_ * scale), Coordinate(maxX_ * scale),
+            Coordinate(maxY_ * scale)};
   }
 
  private:

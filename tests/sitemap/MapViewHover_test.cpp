@@ -145,7 +145,7 @@ TEST(MapHoverIndexTest, FindsWhatTestingEveryPositionFinds) {
           fixes.push_back({k + 1, lat, lon});
         }
         // A damaged fix reads as not a number; it lands at pixel 0 and must still be found.
-        if (p == 3) fixes[200].latitude = std::numeric_limits<double>::quiet_NaN();
+        if (p == 3) fixes[200].latitude = fixes[200].longitude = std::numeric_limits<double>::quiet_NaN();
         f.AddGps(300, fixes);
       } else {
         f.AddBaseline(static_cast<std::size_t>(p % 3), {0, 0, 0}, {300, 40, 0}, unit(random) * 300,
