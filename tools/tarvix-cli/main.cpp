@@ -21,6 +21,8 @@ const char* kUsageText =
     "      WGS-84 latitude/longitude to UTM zone, northing and easting (--regular: no exception zones)\n"
     "  latlon ZONE NORTHING EASTING\n"
     "      WGS-84 UTM to latitude and longitude\n"
+    "  map PATH --out FILE.png [--width W] [--height H] [--utm] [--grid] [--no-scales] [--set NAME=VALUE]...\n"
+    "      draws the site map of a .tvx project, fitted as when first shown (default 1200 x 900)\n"
     "--set overrides one of your settings for this run only (for example --set ProfSize=1).\n";
 
 }  // namespace
@@ -36,7 +38,7 @@ int UsageError(const std::string& error) {
 int main(int argc, char** argv) {
   using namespace tarvix::cli;
   const std::map<std::string, int (*)(const std::vector<std::string>&)> commands = {
-      {"info", RunInfo}, {"traces", RunTraces}, {"utm", RunUtm}, {"latlon", RunLatLon}};
+      {"info", RunInfo}, {"traces", RunTraces}, {"utm", RunUtm}, {"latlon", RunLatLon}, {"map", RunMap}};
   if (argc < 2) return UsageError("");
   const auto command = commands.find(argv[1]);
   if (command == commands.end()) return UsageError(std::string("unknown command ") + argv[1]);

@@ -1,0 +1,84 @@
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QString>
+#include <filesystem>
+
+#include "CliRunner.h"
+#include "DemoSurvey.h"
+#include "support/TempDir.h"
+#include "support/TestApp.h"
+
+namespace tarvix {
+namespace {
+
+using testing::RunCli;
+
+// The demo survey's baseline project in a folder of the test's own.
+struct DemoFixture {
+  DemoFixture() {
+    app.settings().ProfSize = 1;
+    app.context.ResetDataWidth();
+    EXPECT_TRUE(demo::WriteDemoSurvey(folder));
+  }
+  std::string Project() const { return folder + demo::kDemoBaselineProject; }
+  std::string Out(const std::string& name) const { return dir.File(name); }
+
+  testing::TestApp app;
+  testing::TempDir dir;
+  testing::TempDir config;
+  std::string folder = dir.Path().string() + "/";
+};
+
+int CountColour(const QImage& image, QRgb colour) {
+  int count = 0;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) count += (image.pixel(x, y) & 0xFFFFFF) == (colour & 0xFFFFFF) ? 1 : 0;
+  return count;
+}
+
+TEST(CliMapTest, DrawsTheDemoSiteMapWithItsScales) {
+  DemoFixture f;
+  struct Case {
+    std::vector<std::string> options;
+    int width, height;
+    bool scales;
+  };
+  const Case cases[] = {{{}, 1200, 900, true},
+                        {{"--width", "640", "--height", "480", "--grid"}, 640, 480, true},
+                        {{"--no-scales", "--set", "Orientation=0"}, 1200, 900, false}};
+  for (const auto& c : cases) {
+    std::vector<std::string> words = {"map", f.Project(), "--out", f.Out("map.png"), "--set", "ProfSize=1"};
+    words.insert(words.end(), c.options.begin(), c.options.end());
+    ASSERT_EQ(RunCli(words, f.config.Path().string()).status, 0);
+    const QImage image(QString::fromStdString(f.Out("map.png")));
+    ASSERT_EQ(image.size(), QSize(c.width, c.height));
+    EXPECT_EQ(image.pixel(2, 2) & 0xFFFFFF, 0xFFFFFFu);
+    // The current baseline in red, the other in orange, the profiles in black.
+    EXPECT_GT(CountColour(image, qRgb(255, 0, 0)), 50);
+    EXPECT_GT(CountColour(image, qRgb(247, 109, 9)), 50);
+    // The scales' frame runs 45 pixels in from the left edge (where the grid starts, its dots).
+    int frame = 0;
+    for (int y = 100; y < c.height - 100; ++y) frame += (image.pixel(45, y) & 0xFFFFFF) != 0xFFFFFF ? 1 : 0;
+    EXPECT_EQ(frame == c.height - 200, c.scales);
+    std::filesystem::remove(f.Out("map.png"));
+  }
+}
+
+TEST(CliMapTest, FailuresAndBadUsage) {
+  DemoFixture f;
+  const std::string config = f.config.Path().string();
+  EXPECT_EQ(RunCli({"map", f.folder + "missing.tvx", "--out", f.Out("a.png")}, config).status, 1);
+  EXPECT_FALSE(std::filesystem::exists(f.Out("a.png")));
+  EXPECT_EQ(RunCli({"map", f.Project(), "--out", f.folder + "no/such/folder/a.png"}, config).status, 1);
+  const std::vector<std::vector<std::string>> usage = {
+      {"map", f.Project()},
+      {"map", "--out", f.Out("a.png")},
+      {"map", f.Project(), "--out", f.Out("a.png"), "--width", "0"},
+      {"map", f.Project(), "--out", f.Out("a.png"), "--height", "tall"},
+      {"map", f.Project(), "--out", f.Out("a.png"), "--bogus"}};
+  for (const auto& words : usage) EXPECT_EQ(RunCli(words, config).status, 2) << words.back();
+}
+
+}  // namespace
+}  // namespace tarvix

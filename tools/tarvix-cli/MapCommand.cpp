@@ -1,0 +1,108 @@
+// tarvix-cli map: the site map of a project drawn without windows, fitted as when it is first
+// shown, by the map's own code onto an image.
+#include <QGuiApplication>
+#include <QImage>
+#include <QString>
+#include <iostream>
+
+#include "CliSession.h"
+#include "Commands.h"
+#include "document/CTarvixDoc.h"
+#include "document/DocumentHost.h"
+#include "document/DocumentWindows.h"
+#include "gui/QtCanvas.h"
+#include "profileview/MarkerListModel.h"
+#include "sitemap/CMapView.h"
+
+namespace tarvix::cli {
+
+namespace {
+
+constexpr int kDefaultWidth = 1200;
+constexpr int kDefaultHeight = 900;
+constexpr int kLargestSide = 20000;
+
+// The program around the document with no windows to open.
+class HeadlessHost : public DocumentHost, public DocumentWindows {
+ public:
+  MarkerListModel& MarkerList() override { return markers_; }
+  DocumentWindows& Windows() override { return *this; }
+  void AddToRecentFiles(const std::string&) override {}
+  MapFrame* CreateMapFrame(CTarvixDoc&) override { return nullptr; }
+  void TileWindows() override {}
+  void RefreshTitle() override {}
+
+ private:
+  MarkerListModel markers_;
+};
+
+bool ReadSide(const CommandLine& line, const char* name, int fallback, int& side, std::string& error) {
+  side = fallback;
+  if (!line.options.count(name)) return true;
+  const auto value = line.IntOption(name, error);
+  if (!value) return false;
+  if (*value < 1 || *value > kLargestSide) {
+    error = std::string("--") + name + " takes 1 to " + std::to_string(kLargestSide) + " pixels";
+    return false;
+  }
+  side = *value;
+  return true;
+}
+
+void PrintMessages(const SilentUserInterface& ui) {
+  for (const auto& message : ui.Messages()) std::cerr << "tarvix-cli: " << message.caption << ": " << message.text << "\n";
+}
+
+}  // namespace
+
+int RunMap(const std::vector<std::string>& words) {
+  std::string error;
+  auto line = CommandLine::Parse(words, {"out", "width", "height"}, {"utm", "grid", "no-scales"}, error);
+  if (!line) return UsageError(error);
+  if (line->positional.size() != 1) return UsageError("map takes one PATH");
+  if (!line->options.count("out")) return UsageError("map needs --out FILE.png");
+  int width = 0;
+  int height = 0;
+  if (!ReadSide(*line, "width", kDefaultWidth, width, error) || !ReadSide(*line, "height", kDefaultHeight, height, error))
+    return UsageError(error);
+  CliSession session;
+  if (!session.Start(*line, error)) return UsageError(error);
+
+  HeadlessHost host;
+  CTarvixDoc document(host);
+  if (!document.OnOpenDocument(line->positional[0])) {
+    PrintMessages(session.ui());
+    return kFailed;
+  }
+  CMapView view(document, host.MarkerList());
+  view.OnSize(width, height);
+  view.OnInitialUpdate();
+  view.showScales = !line->flags.count("no-scales");
+  view.showGrid = line->flags.count("grid") != 0;
+  view.utmDisplay = line->flags.count("utm") != 0;
+
+  int argc = 3;
+  char program[] = "tarvix-cli";
+  char option[] = "-platform";
+  char platform[] = "offscreen";
+  char* argv[] = {program, option, platform, nullptr};
+  QGuiApplication application(argc, argv);
+  QImage image(width, height, QImage::Format_RGB32);
+  {
+    QtCanvas canvas(image);
+    if (!canvas.IsActive()) {
+      std::cerr << "tarvix-cli: cannot draw an image of " << width << " x " << height << " pixels\n";
+      return kFailed;
+    }
+    view.OnDraw(canvas);
+  }
+  PrintMessages(session.ui());
+  const std::string& out = line->options.at("out");
+  if (!image.save(QString::fromStdString(out), "PNG")) {
+    std::cerr << "tarvix-cli: cannot write " << out << "\n";
+    return kFailed;
+  }
+  return kOk;
+}
+
+}  // namespace tarvix::cli
