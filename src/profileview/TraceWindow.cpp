@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "model/KRadarProfile.h"
+#include "profileview/HeaderMigration.h"
 
 namespace tarvix {
 
@@ -91,15 +92,8 @@ void TraceWindow::LoadBlocks(std::vector<Sample>& samples, std::span<const Displ
     }
     ++blocksRead_;
     if (!reading.migrate) continue;
-    const KHeaderInfo& header = band.profile->header;
-    MigrationParameters parameters;
-    parameters.samples = band.samples;
-    parameters.timeWindow = header.GetTimeWindow();
-    parameters.traceInterval = header.GetTraceInterval();
-    parameters.antennaSeparation = header.antennaSeparation;
-    parameters.velocity = reading.velocity;
-    parameters.zeroLevel = reading.zeroLevel;
-    migration_.Apply(std::span<Sample>(block, perTrace * kTraces), kTraces, parameters);
+    migration_.Apply(std::span<Sample>(block, perTrace * kTraces), kTraces,
+                     MigrationParametersOf(band.profile->header, reading.velocity, reading.zeroLevel));
   }
 }
 

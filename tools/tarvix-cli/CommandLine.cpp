@@ -1,8 +1,18 @@
 #include "CommandLine.h"
 
+#include <algorithm>
+#include <cctype>
 #include <charconv>
 
 namespace tarvix::cli {
+
+namespace {
+
+bool IsDigits(const std::string& text) {
+  return !text.empty() && std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isdigit(c) != 0; });
+}
+
+}  // namespace
 
 std::optional<CommandLine> CommandLine::Parse(const std::vector<std::string>& words,
                                               const std::set<std::string>& valued,
@@ -28,7 +38,16 @@ std::optional<CommandLine> CommandLine::Parse(const std::vector<std::string>& wo
       return std::nullopt;
     }
     const std::string& value = words[++i];
-    if (name == "set") {
+    if (name == "set" && valued.count("set") && IsDigits(value)) {
+      int index = 0;
+      const char* end = value.data() + value.size();
+      auto [ptr, code] = std::from_chars(value.data(), end, index);
+      if (code != std::errc() || ptr != end) {
+        error = "--set N takes a set number";
+        return std::nullopt;
+      }
+      line.setIndex = index;
+    } else if (name == "set") {
       const auto equals = value.find('=');
       if (equals == std::string::npos || equals == 0) {
         error = "--set takes NAME=VALUE";

@@ -9,12 +9,14 @@
 namespace tarvix::cli {
 
 // The words after a command: positional arguments, "--name value" options, "--flag" switches
-// and any number of "--set NAME=VALUE" overrides.
+// and any number of "--set NAME=VALUE" overrides. A command that names "set" among its valued
+// options also takes "--set N", a bare whole number: the profile set to show.
 struct CommandLine {
   std::vector<std::string> positional;
   std::map<std::string, std::string> options;
   std::set<std::string> flags;
   std::vector<std::pair<std::string, std::string>> overrides;
+  std::optional<int> setIndex;
 
   // `valued` names the options that take a value, `switches` those that don't; anything else
   // is an error, returned as its text.

@@ -13,6 +13,7 @@ int RunInfo(const std::vector<std::string>& words);
 int RunTraces(const std::vector<std::string>& words);
 int RunUtm(const std::vector<std::string>& words);
 int RunLatLon(const std::vector<std::string>& words);
+int RunRender(const std::vector<std::string>& words);
 int RunMap(const std::vector<std::string>& words);
 
 // Prints the error and the usage text; returns kUsage.

@@ -1,0 +1,152 @@
+// tarvix-cli render: the profile view of a project or of one profile, painted without windows by
+// the view's own code onto an image of the window's size.
+#include <QGuiApplication>
+#include <QImage>
+#include <QString>
+#include <filesystem>
+#include <iostream>
+
+#include "CliSession.h"
+#include "Commands.h"
+#include "document/CTarvixDoc.h"
+#include "document/DocumentHost.h"
+#include "document/DocumentWindows.h"
+#include "filters/ScopedFilterList.h"
+#include "gui/QtCanvas.h"
+#include "profileview/CTarvixView.h"
+#include "profileview/MarkerListModel.h"
+
+namespace tarvix::cli {
+
+namespace {
+
+constexpr int kDefaultWidth = 1600;
+constexpr int kDefaultHeight = 1000;
+constexpr int kLargestSide = 20000;
+
+// The program around the document, with no windows to open.
+class HeadlessHost : public DocumentHost, public DocumentWindows {
+ public:
+  MarkerListModel& MarkerList() override { return markers_; }
+  DocumentWindows& Windows() override { return *this; }
+  void AddToRecentFiles(const std::string&) override {}
+  MapFrame* CreateMapFrame(CTarvixDoc&) override { return nullptr; }
+  void TileWindows() override {}
+  void RefreshTitle() override {}
+
+ private:
+  MarkerListModel markers_;
+};
+
+bool ReadInt(const CommandLine& line, const char* name, int low, int high, int& value, std::string& error) {
+  if (!line.options.count(name)) return true;
+  const auto read = line.IntOption(name, error);
+  if (!read) return false;
+  if (*read < low || *read > high) {
+    error = std::string("--") + name + " takes " + std::to_string(low) + " to " + std::to_string(high);
+    return false;
+  }
+  value = *read;
+  return true;
+}
+
+bool IsProjectPath(const std::string& path) {
+  return path.size() > 4 && path.compare(path.size() - 4, 4, ".tvx") == 0;
+}
+
+// One profile as a project of its own: a GPS project when a coordinate file lies beside it,
+// otherwise a baseline project drawn forward.
+bool OpenProfile(CTarvixDoc& document, const std::string& basePath) {
+  auto set = std::make_unique<KRadarProfileSet>();
+  std::error_code error;
+  const bool gps = std::filesystem::exists(basePath + ".cor", error);
+  const bool added = gps ? set->AddGPSProfile(basePath) == 0 : set->AddBaseLineProfile(basePath, {}, {}, 0, 270.0, 0);
+  if (!added) return false;
+  document.project.version = gps ? 2 : 1;
+  document.project.basePath = basePath;
+  document.project.sets.push_back(std::move(set));
+  return document.ComputeAlignment(0);
+}
+
+void PrintMessages(const SilentUserInterface& ui) {
+  for (const auto& message : ui.Messages()) std::cerr << "tarvix-cli: " << message.caption << ": " << message.text << "\n";
+}
+
+}  // namespace
+
+int RunRender(const std::vector<std::string>& words) {
+  std::string error;
+  auto line = CommandLine::Parse(
+      words, {"out", "width", "height", "set", "first-profile", "first-column", "first-sample", "filters"},
+      {"migrate"}, error);
+  if (!line) return UsageError(error);
+  if (line->positional.size() != 1) return UsageError("render takes one PATH");
+  if (!line->options.count("out")) return UsageError("render needs --out FILE.png");
+  int width = kDefaultWidth;
+  int height = kDefaultHeight;
+  int firstProfile = 0;
+  int firstColumn = 0;
+  int firstSample = 0;
+  constexpr int kAny = 1 << 30;
+  if (!ReadInt(*line, "width", 1, kLargestSide, width, error) ||
+      !ReadInt(*line, "height", 1, kLargestSide, height, error) ||
+      !ReadInt(*line, "first-profile", 0, kAny, firstProfile, error) ||
+      !ReadInt(*line, "first-column", -kAny, kAny, firstColumn, error) ||
+      !ReadInt(*line, "first-sample", 0, kAny, firstSample, error))
+    return UsageError(error);
+  CliSession session;
+  if (!session.Start(*line, error)) return UsageError(error);
+
+  HeadlessHost host;
+  CTarvixDoc document(host);
+  const std::string& path = line->positional[0];
+  const bool opened = IsProjectPath(path) ? document.OnOpenDocument(path) : OpenProfile(document, ProfileBasePath(path));
+  if (!opened) {
+    PrintMessages(session.ui());
+    return kFailed;
+  }
+  CTarvixView view(document, host.MarkerList());
+  // Without a filters file nothing is filtered, whatever filter settings the folder holds.
+  view.filtersEnabled = line->options.count("filters") != 0;
+  if (view.filtersEnabled && FilterList().Load(line->options.at("filters")) == 0) {
+    std::cerr << "tarvix-cli: cannot read the filters file " << line->options.at("filters") << "\n";
+    return kFailed;
+  }
+  auto& state = document.state;
+  state.currentSet = line->setIndex.value_or(0);
+  if (!state.CurrentSet(document.project)) {
+    std::cerr << "tarvix-cli: the project has no profile set " << state.currentSet << "\n";
+    return kFailed;
+  }
+  state.firstProfile = firstProfile;
+  state.firstColumn = firstColumn;
+  state.firstSample = firstSample;
+  state.migrationOn = line->flags.count("migrate") != 0;
+  view.OnSize(width, height);
+  view.OnInitialUpdate();
+
+  int argc = 3;
+  char program[] = "tarvix-cli";
+  char option[] = "-platform";
+  char platform[] = "offscreen";
+  char* argv[] = {program, option, platform, nullptr};
+  QGuiApplication application(argc, argv);
+  QImage image(width, height, QImage::Format_RGB32);
+  {
+    QtCanvas canvas(image);
+    if (!canvas.IsActive()) {
+      std::cerr << "tarvix-cli: cannot draw an image of " << width << " x " << height << " pixels\n";
+      return kFailed;
+    }
+    view.OnDraw(canvas);
+  }
+  PrintMessages(session.ui());
+  const std::string& out = line->options.at("out");
+  if (!image.save(QString::fromStdString(out), "PNG")) {
+    std::cerr << "tarvix-cli: cannot write " << out << "\n";
+    return kFailed;
+  }
+  return kOk;
+}
+
+}  // namespace tarvix::cli
