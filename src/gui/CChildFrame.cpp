@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QMainWindow>
+#include <QLayout>
 #include <QMdiArea>
 
 #include "app/AppContext.h"
@@ -62,6 +63,8 @@ void CChildFrame::SavePlacement() const {
 }
 
 void CChildFrame::InitialUpdate() {
+  // The view lays itself out for the size its window has now, so the layout goes first.
+  widget()->layout()->activate();
   view_->View().OnInitialUpdate();
   ready_ = true;
   if (mdiArea() && mdiArea()->activeSubWindow() == this) OnActivated();

@@ -21,6 +21,7 @@
 #include "gui/CAboutDlg.h"
 #include "gui/CChildFrame.h"
 #include "gui/CMapFrame.h"
+#include "gui/CMapViewWidget.h"
 #include "gui/CMarkerControl.h"
 #include "gui/CRemoteControl.h"
 #include "gui/CSlideToolBar.h"
@@ -291,8 +292,16 @@ void CMainFrame::UpdateCommandUI() {
     frame->ToolBar().ShowGain(GainSlider::Position());
     frame->RefreshTitle();
   }
-  paneProfile_->setText(FromUtf8(DataWidthPaneText(App().is32BitData)));
-  panePosition_->setText(QString::fromLatin1(kEmptyPaneText));
+  // The site map fills the panes while it is active.
+  auto* map = qobject_cast<CMapFrame*>(wall_->activeSubWindow());
+  if (map && map->ViewWidget()) {
+    map->UpdateCommandUI();
+    paneProfile_->setText(FromUtf8(map->ViewWidget()->View().PaneText(kPaneProfile)));
+    panePosition_->setText(FromUtf8(map->ViewWidget()->View().PaneText(kPanePosition)));
+  } else {
+    paneProfile_->setText(FromUtf8(DataWidthPaneText(App().is32BitData)));
+    panePosition_->setText(QString::fromLatin1(kEmptyPaneText));
+  }
   RefreshTitle();
 }
 
@@ -319,9 +328,10 @@ void CMainFrame::CloseProject() {
 void CMainFrame::SetRemoteMode(int value, int mode) { remoteBar_->SetRemoteMode(value, mode); }
 
 MapFrame* CMainFrame::CreateMapFrame(CTarvixDoc& document) {
-  auto* map = new CMapFrame(document);
+  auto* map = new CMapFrame(document, MarkerList());
   wall_->addSubWindow(map);
   map->show();
+  map->InitialUpdate();
   return map;
 }
 
