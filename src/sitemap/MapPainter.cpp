@@ -25,6 +25,11 @@ constexpr int kLineWidth = 2;
 
 Rect Around(Point p, int half) { return {p.x - half, p.y - half, p.x + half, p.y + half}; }
 
+// Long tracks put many positions on one pixel; a repeated pixel adds only an empty segment.
+void AppendPixel(std::vector<Point>& line, Point p) {
+  if (line.empty() || !(line.back() == p)) line.push_back(p);
+}
+
 class PlanPainter {
  public:
   PlanPainter(Canvas& canvas, const MapScene& scene) : canvas_(canvas), scene_(scene) {}
@@ -71,7 +76,7 @@ class PlanPainter {
     if (profile.IsGPSProfile()) {
       profile.GetTracePositions(points_, 0, traces);
       line.reserve(points_.size());
-      for (const auto& p : points_) line.push_back(ToScreen(p));
+      for (const auto& p : points_) AppendPixel(line, ToScreen(p));
     } else if (traces > 0) {
       line = {ToScreen(profile.GetTracePosition(0)), ToScreen(profile.GetTracePosition(traces - 1))};
     }
@@ -122,7 +127,7 @@ class PlanPainter {
     profile.GetTracePositions(points_, from, stretch.last - from + 1);
     std::vector<Point> line;
     line.reserve(points_.size());
-    for (const auto& p : points_) line.push_back(ToScreen(p));
+    for (const auto& p : points_) AppendPixel(line, ToScreen(p));
     canvas_.Polyline(line);
   }
 
