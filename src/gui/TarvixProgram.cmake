@@ -12,7 +12,7 @@ set_target_properties(tarvix PROPERTIES INSTALL_RPATH "$ORIGIN/../${CMAKE_INSTAL
 install(TARGETS tarvix RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # The libraries are defined after this folder: their rule waits for the end of the configuration.
 cmake_language(DEFER DIRECTORY ${PROJECT_SOURCE_DIR} CALL
-               install TARGETS huelisk sievex32 LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} NAMELINK_SKIP)
+               install TARGETS huelisk sievex32 LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR})
 install(FILES ${PROJECT_SOURCE_DIR}/desktop/tarvix.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/desktop/tarvix-project.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
 install(FILES ${PROJECT_SOURCE_DIR}/resources/icons/tarvix.svg
