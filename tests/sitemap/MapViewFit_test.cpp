@@ -2,6 +2,7 @@
 
 #include "MapFixture.h"
 #include "sitemap/MapExtent.h"
+#include "sitemap/MapViewWindow.h"
 
 namespace tarvix {
 namespace {
@@ -136,6 +137,51 @@ TEST(MapViewFitTest, ScrollBarsFollowTheProjectKind) {
   EXPECT_NEAR(g.horizontal.position, -50, 1);
   EXPECT_NEAR(g.vertical.max, 400, 1);
   EXPECT_NEAR(g.vertical.position, g.vertical.max + 50, 1);
+}
+
+class RecordingWindow : public MapViewWindow {
+ public:
+  std::vector<MapResponse> responses;
+  void Apply(const MapResponse& response) override { responses.push_back(response); }
+};
+
+TEST(MapViewFitTest, TheDocumentsRepaintsAndRefitsReachTheWindow) {
+  MapFixture f;
+  AddSite(f);
+  f.Show();
+  RecordingWindow window;
+  f.view.SetWindow(&window);
+  f.doc.AttachView(f.view);
+  f.view.OnCommand(mapcommand::kZoomIn);
+  f.view.OnLButtonDown({300, 200}, {});
+  ASSERT_NE(f.view.zoom, f.view.referenceZoom);
+
+  f.doc.UpdateAllViews(0);
+  ASSERT_EQ(window.responses.size(), 1u);
+  EXPECT_TRUE(window.responses[0].repaint);
+  EXPECT_FALSE(window.responses[0].zoomBoxText.has_value());
+
+  // A refit starts again from the whole project, and the box says so.
+  f.doc.RepaintMapViews(true);
+  ASSERT_EQ(window.responses.size(), 3u);
+  EXPECT_EQ(window.responses[1].zoomBoxText, "100%");
+  EXPECT_TRUE(window.responses[1].scrollBars);
+  EXPECT_EQ(window.responses[1].cursor, MapCursor::Arrow);
+  EXPECT_TRUE(window.responses[2].repaint);
+  EXPECT_EQ(f.view.zoom, f.view.referenceZoom);
+  EXPECT_EQ(f.view.toolMode, 0);
+  f.doc.DetachView(f.view);
+}
+
+TEST(MapViewFitTest, ClosingTellsTheDocumentAndKeepsThePlacementOnlyOfALoadedProject) {
+  MapFixture f;
+  f.doc.mapShown = 1;
+  EXPECT_FALSE(f.view.StoresPlacement());
+  f.doc.loaded = 1;
+  EXPECT_TRUE(f.view.StoresPlacement());
+  f.view.OnDestroy();
+  EXPECT_EQ(f.doc.mapShown, 0);
+  EXPECT_EQ(f.doc.mapFrame, nullptr);
 }
 
 }  // namespace
