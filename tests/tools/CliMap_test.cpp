@@ -14,7 +14,7 @@ namespace {
 
 using testing::RunCli;
 
-// The demo survey's baseline project in a folder of the test's own.
+// The demo survey in a folder of the test's own.
 struct DemoFixture {
   DemoFixture() {
     app.settings().ProfSize = 1;
@@ -37,26 +37,30 @@ int CountColour(const QImage& image, QRgb colour) {
   return count;
 }
 
-TEST(CliMapTest, DrawsTheDemoSiteMapWithItsScales) {
+TEST(CliMapTest, DrawsTheDemoSiteMapsWithTheirScales) {
   DemoFixture f;
   struct Case {
+    const char* project;
     std::vector<std::string> options;
     int width, height;
     bool scales;
+    bool baselines;
   };
-  const Case cases[] = {{{}, 1200, 900, true},
-                        {{"--width", "640", "--height", "480", "--grid"}, 640, 480, true},
-                        {{"--no-scales", "--set", "Orientation=0"}, 1200, 900, false}};
+  const Case cases[] = {{demo::kDemoBaselineProject, {}, 1200, 900, true, true},
+                        {demo::kDemoBaselineProject, {"--width", "640", "--height", "480", "--grid"}, 640, 480, true, true},
+                        {demo::kDemoBaselineProject, {"--no-scales", "--set", "Orientation=0"}, 1200, 900, false, true},
+                        {demo::kDemoGpsProject, {"--utm", "--width", "800", "--height", "600"}, 800, 600, true, false}};
   for (const auto& c : cases) {
-    std::vector<std::string> words = {"map", f.Project(), "--out", f.Out("map.png"), "--set", "ProfSize=1"};
+    std::vector<std::string> words = {"map", f.folder + c.project, "--out", f.Out("map.png"), "--set", "ProfSize=1"};
     words.insert(words.end(), c.options.begin(), c.options.end());
-    ASSERT_EQ(RunCli(words, f.config.Path().string()).status, 0);
+    ASSERT_EQ(RunCli(words, f.config.Path().string()).status, 0) << c.project;
     const QImage image(QString::fromStdString(f.Out("map.png")));
     ASSERT_EQ(image.size(), QSize(c.width, c.height));
     EXPECT_EQ(image.pixel(2, 2) & 0xFFFFFF, 0xFFFFFFu);
-    // The current baseline in red, the other in orange, the profiles in black.
-    EXPECT_GT(CountColour(image, qRgb(255, 0, 0)), 50);
-    EXPECT_GT(CountColour(image, qRgb(247, 109, 9)), 50);
+    // The baseline of the set not shown is orange (no marker has that colour); the first
+    // displayed profile is brown.
+    EXPECT_EQ(CountColour(image, qRgb(247, 109, 9)) > 50, c.baselines) << c.project;
+    EXPECT_GT(CountColour(image, qRgb(192, 96, 64)), 50) << c.project;
     // The scales' frame runs 45 pixels in from the left edge (where the grid starts, its dots).
     int frame = 0;
     for (int y = 100; y < c.height - 100; ++y) frame += (image.pixel(45, y) & 0xFFFFFF) != 0xFFFFFF ? 1 : 0;
