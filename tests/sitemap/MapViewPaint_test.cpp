@@ -139,6 +139,21 @@ TEST(MapViewPaintTest, ScalesFrameThePlanAndAreLeftOutWithoutThemOrWithoutProfil
   }
 }
 
+TEST(MapViewPaintTest, WindowsSmallerThanTheScalesFramePaintSafely) {
+  for (const Size size : {Size{0, 0}, Size{1, 1}, Size{60, 40}, Size{100, 100}, Size{101, 2000}}) {
+    for (const int version : {1, 2}) {
+      MapFixture f(version);
+      version == 2 ? (void)f.AddGps(5, {{1, 50, 10}, {5, 50.001, 10.002}})
+                   : (void)f.AddBaseline(0, {0, 0, 0}, {10, 0, 0}, 5, 90, 1, 21);
+      f.view.OnSize(size.cx, size.cy);
+      f.view.OnInitialUpdate();
+      const auto canvas = f.Paint();
+      EXPECT_FALSE(canvas.calls.empty()) << size.cx << "x" << size.cy;
+      EXPECT_TRUE(std::isfinite(f.view.zoom) && f.view.zoom > 0);
+    }
+  }
+}
+
 // Two baselines; the profile view shows set 0 from its second profile, two at a time, ten
 // columns in and thirty wide.
 struct PlanFixture : MapFixture {
