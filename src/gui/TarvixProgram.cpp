@@ -6,6 +6,8 @@
 
 #include "app/CMyPropertySheet.h"
 #include "app/CTarvixApp.h"
+#include "document/CFileWarnDlg.h"
+#include "gui/CFileWarnDlgDialog.h"
 #include "gui/CMainFrame.h"
 #include "gui/CMyPropertySheetDialog.h"
 #include "gui/CSplashWnd.h"
@@ -40,6 +42,16 @@ TarvixProgram::~TarvixProgram() {
 void TarvixProgram::RegisterDialogs() {
   ui_.RegisterDialog(CMyPropertySheetDialog::kDialogName, [](DialogModel& model, QWidget* parent) {
     return std::make_unique<CMyPropertySheetDialog>(dynamic_cast<CMyPropertySheet&>(model), parent);
+  });
+  // New and "Project Manager" say so rather than doing nothing until the manager's own dialog
+  // is registered in its place.
+  ui_.RegisterDialog("CProjMngr", [this](DialogModel&, QWidget*) -> std::unique_ptr<QDialog> {
+    ui_.ShowMessage({"The Project Manager is not available yet.", "Tarvix", MessageIcon::Information,
+                     MessageButtons::Ok});
+    return nullptr;
+  });
+  ui_.RegisterDialog(CFileWarnDlgDialog::kDialogName, [](DialogModel& model, QWidget* parent) {
+    return std::make_unique<CFileWarnDlgDialog>(dynamic_cast<CFileWarnDlg&>(model), parent);
   });
 }
 

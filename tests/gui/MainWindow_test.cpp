@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QDoubleSpinBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
@@ -16,6 +17,7 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
+#include <QToolBar>
 #include <memory>
 
 #include "DemoSurvey.h"
@@ -27,6 +29,8 @@
 #include "gui/CAboutDlg.h"
 #include "gui/CChildFrame.h"
 #include "gui/CMainFrame.h"
+#include "gui/CMapFrame.h"
+#include "gui/CMapViewWidget.h"
 #include "gui/CMarkerControl.h"
 #include "gui/CMyPropertyPageWidget.h"
 #include "gui/CMyPropertySheetDialog.h"
@@ -66,6 +70,8 @@ class MainWindowTest : public ::testing::Test {
     program_.reset();
     program_ = std::make_unique<TarvixProgram>(TarvixProgram::Options{false, {}});
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&Frame()));
+    Frame().activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&Frame()));
   }
   CMainFrame& Frame() { return program_->MainFrame(); }
   CTarvixApp& Application() { return program_->Application(); }
@@ -157,6 +163,46 @@ TEST_F(MainWindowTest, TheGainSliderChangesThePixels) {
   EXPECT_NE(Painted(), before);
 }
 
+TEST_F(MainWindowTest, TheSiteMapFrameShowsThePlanAndZooms) {
+  OpenDemo();
+  CMapFrame* map = nullptr;
+  for (QMdiSubWindow* window : Frame().Wall().subWindowList())
+    if (auto* frame = qobject_cast<CMapFrame*>(window)) map = frame;
+  ASSERT_NE(map, nullptr);
+  EXPECT_EQ(map->windowTitle(), QStringLiteral("Site Map"));
+  map->ViewWidget()->repaint();
+  const QImage& plan = map->ViewWidget()->Frame();
+  int drawn = 0;
+  for (int y = 60; y < plan.height() - 60; y += 2)
+    for (int x = 60; x < plan.width() - 60; x += 2) drawn += Pixel(plan, x, y) != 0xFFFFFF ? 1 : 0;
+  EXPECT_GT(drawn, 50) << "baselines and profiles inside the axes";
+
+  EXPECT_EQ(map->ZoomBox()->text(), QStringLiteral("100%"));
+  auto* zoomIn = map->findChild<QToolBar*>(QStringLiteral("mapToolBar"))->actions().at(4);
+  EXPECT_EQ(zoomIn->toolTip(), QStringLiteral("Zoom in"));
+  zoomIn->trigger();
+  EXPECT_TRUE(zoomIn->isChecked()) << "the zoom tool is armed";
+  QTest::mouseClick(map->ViewWidget(), Qt::LeftButton, {}, map->ViewWidget()->rect().center());
+  EXPECT_EQ(map->ZoomBox()->text(), QStringLiteral("120%"));
+}
+
+TEST_F(MainWindowTest, ThePaletteKeyEditsThePaletteAndTheViewsFollow) {
+  OpenDemo();
+  const QImage before = Painted().copy();
+  ModalScript script({[](QWidget* modal) {
+    auto* editor = As<QDialog>(modal);
+    ASSERT_NE(editor, nullptr);
+    editor->findChild<QDoubleSpinBox*>(QStringLiteral("gain"))->setValue(5.0);
+    editor->accept();
+  }});
+  QTest::keyClick(&Frame(), Qt::Key_P);
+  EXPECT_TRUE(script.Done());
+  EXPECT_FLOAT_EQ(App().settings.Palette.gain, 5.0f);
+  EXPECT_NE(Painted(), before);
+  Frame().UpdateCommandUI();
+  EXPECT_EQ(Frame().ProfileFrame()->ToolBar().GainSlider()->value(), 5);
+}
+
 TEST_F(MainWindowTest, MenusFollowTheProjectAndTheFrameTitleTheProfilesShown) {
   CTarvixDoc& doc = OpenDemo();
   EXPECT_EQ(MenuTitles(Frame()), (QStringList{QStringLiteral("&File"), QStringLiteral("&View"), QStringLiteral("&Tools"),
@@ -240,6 +286,26 @@ TEST_F(MainWindowTest, OptionsSheetRefusesBadValuesAndTakesGoodOnes) {
   EXPECT_EQ(App().settings.MaxProfile, 2);
   EXPECT_EQ(App().settings.Units, 1);
   EXPECT_DOUBLE_EQ(App().settings.Velocity, 100.0);
+}
+
+TEST_F(MainWindowTest, AddProjectWarnsFirstAndNoEndsIt) {
+  OpenDemo();
+  QString warning;
+  ModalScript script({[&](QWidget* modal) {
+    auto* dialog = As<QDialog>(modal);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Warning"));
+    warning = dialog->findChild<QLabel*>(QStringLiteral("warning"))->text();
+    for (auto* button : dialog->findChildren<QPushButton*>())
+      if (button->text() == QStringLiteral("&No")) button->click();
+  }});
+  EXPECT_TRUE(Frame().RunCommand(command::kAddProject));
+  EXPECT_TRUE(script.Done());
+  EXPECT_EQ(warning, QStringLiteral("If the radar data files have the same\nname this operation will overwrite \n"
+                                    "files in the current project directory.\nContinue?"));
+  // No file dialog followed: nothing else is open and the project is as it was.
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+  EXPECT_FALSE(Application().Document()->IsModified());
 }
 
 TEST_F(MainWindowTest, AboutBoxNamesTheVersion) {
