@@ -214,6 +214,8 @@ TEST_F(MainWindowTest, MenusFollowTheProjectAndTheFrameTitleTheProfilesShown) {
   siteMap->trigger();
   EXPECT_FALSE(siteMap->isChecked());
   EXPECT_EQ(doc.mapShown, 0);
+  QTest::keyClick(&Frame(), Qt::Key_M, Qt::ControlModifier);
+  EXPECT_EQ(doc.mapShown, 1) << "Ctrl+M shows it again";
   // Filters are on: the menu offers to switch them off, the button is not pressed.
   EXPECT_EQ(Frame().ActionsOf(command::kToggleFilters).front()->text(), QString::fromStdString(ToggleFiltersText(true)));
 
@@ -306,6 +308,51 @@ TEST_F(MainWindowTest, AddProjectWarnsFirstAndNoEndsIt) {
   // No file dialog followed: nothing else is open and the project is as it was.
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
   EXPECT_FALSE(Application().Document()->IsModified());
+}
+
+TEST_F(MainWindowTest, AGpsProjectHasNoMapCoordinateSystemToChoose) {
+  OpenDemo();
+  Application().CloseDocument();
+  ASSERT_TRUE(Application().OpenDocumentFile(survey_.File("demo-gps.tvx")));
+  bool orientationEnabled = true;
+  ModalScript script({[&](QWidget* modal) {
+    auto* sheet = As<CMyPropertySheetDialog>(modal);
+    ASSERT_NE(sheet, nullptr);
+    for (auto* button : sheet->Page(0)->findChildren<QAbstractButton*>())
+      if (button->text().startsWith(QStringLiteral("Left handed"))) orientationEnabled = button->isEnabled();
+    sheet->reject();
+  }});
+  EXPECT_TRUE(Frame().RunCommand(command::kOptions));
+  EXPECT_TRUE(script.Done());
+  EXPECT_FALSE(orientationEnabled);
+}
+
+TEST_F(MainWindowTest, ExitOffersToSaveAndCancelKeepsTheProgramGoing) {
+  OpenDemo().SetModifiedFlag();
+  App().settings.ZeroLevel = 20;
+  QString question;
+  auto answer = [&question](QMessageBox::StandardButton button) {
+    return [&question, button](QWidget* modal) {
+      auto* box = As<QMessageBox>(modal);
+      ASSERT_NE(box, nullptr);
+      question = box->text();
+      box->button(button)->click();
+    };
+  };
+  {
+    ModalScript script({answer(QMessageBox::Cancel)});
+    EXPECT_FALSE(Frame().close());
+    EXPECT_TRUE(script.Done());
+  }
+  EXPECT_EQ(question, QStringLiteral("Save changes to the current project?"));
+  EXPECT_NE(Application().Document(), nullptr);
+  EXPECT_FALSE(App().store.ReadInt("ZeroLevel")) << "nothing written while the program goes on";
+
+  ModalScript script({answer(QMessageBox::No)});
+  EXPECT_TRUE(Frame().close());
+  EXPECT_TRUE(script.Done());
+  EXPECT_EQ(Application().Document(), nullptr);
+  EXPECT_EQ(App().store.ReadInt("ZeroLevel"), 20) << "the settings are written at exit";
 }
 
 TEST_F(MainWindowTest, AboutBoxNamesTheVersion) {
