@@ -96,7 +96,7 @@ CMapFrame::CMapFrame(CTarvixDoc& document, MarkerListModel& markerList, QWidget*
 CMapFrame::~CMapFrame() { Forget(); }
 
 void CMapFrame::Forget() {
-  if (doc_) view_->View().OnDestroy();
+  if (doc_ && view_) view_->View().OnDestroy();
   doc_ = nullptr;
 }
 
@@ -112,6 +112,7 @@ void CMapFrame::InitialUpdate() {
 }
 
 void CMapFrame::UpdateCommandUI() {
+  if (!view_) return;
   for (const auto& [id, action] : buttons_) {
     const CommandState state = view_->View().StateOf(id);
     action->setEnabled(state.enabled);
@@ -120,7 +121,7 @@ void CMapFrame::UpdateCommandUI() {
 }
 
 void CMapFrame::SavePlacement() const {
-  if (!doc_ || !view_->View().StoresPlacement()) return;
+  if (!doc_ || !view_ || !view_->View().StoresPlacement()) return;
   WindowPlacement placement;
   const QRect normal = geometry();
   placement.normalPosition = {normal.left(), normal.top(), normal.right() + 1, normal.bottom() + 1};
@@ -132,20 +133,23 @@ void CMapFrame::Show(bool shown) {
   if (shown && mdiArea()) mdiArea()->setActiveSubWindow(this);
 }
 
-void CMapFrame::CloseByProgram() {
+void CMapFrame::Release() {
   SavePlacement();
   Forget();
   // The view leaves the document now; the frame goes when the event loop has time.
   delete widget();
   view_ = nullptr;
+}
+
+void CMapFrame::CloseByProgram() {
+  Release();
   hide();
   if (mdiArea()) mdiArea()->removeSubWindow(this);
   deleteLater();
 }
 
 void CMapFrame::closeEvent(QCloseEvent* event) {
-  SavePlacement();
-  Forget();
+  Release();
   QMdiSubWindow::closeEvent(event);
 }
 

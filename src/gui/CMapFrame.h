@@ -38,6 +38,8 @@ class CMapFrame : public QMdiSubWindow, public MapFrame {
  private:
   void SavePlacement() const;
   void Forget();
+  // Stores the placement and lets the view go before the frame does.
+  void Release();
 
   CTarvixDoc* doc_;
   CMapViewWidget* view_;

@@ -184,6 +184,16 @@ TEST_F(MainWindowTest, TheSiteMapFrameShowsThePlanAndZooms) {
   EXPECT_TRUE(zoomIn->isChecked()) << "the zoom tool is armed";
   QTest::mouseClick(map->ViewWidget(), Qt::LeftButton, {}, map->ViewWidget()->rect().center());
   EXPECT_EQ(map->ZoomBox()->text(), QStringLiteral("120%"));
+
+  // Closed by the user, the map is gone from the document; the command makes a new one.
+  CTarvixDoc& doc = *Application().Document();
+  map->close();
+  EXPECT_EQ(doc.mapFrame, nullptr);
+  EXPECT_EQ(doc.mapShown, 0);
+  QApplication::processEvents();
+  EXPECT_TRUE(Frame().RunCommand(command::kSiteMap));
+  ASSERT_NE(doc.mapFrame, nullptr);
+  EXPECT_EQ(doc.mapShown, 1);
 }
 
 TEST_F(MainWindowTest, ThePaletteKeyEditsThePaletteAndTheViewsFollow) {
