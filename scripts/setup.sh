@@ -10,6 +10,7 @@ packages=(
   libfftw3-dev nlohmann-json3-dev
   libproj-dev proj-data
   xvfb xauth fonts-dejavu-core
+  fonts-liberation qt6-svg-dev
 )
 
 missing=()
