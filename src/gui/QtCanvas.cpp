@@ -59,7 +59,8 @@ QPoint LastPixelBefore(Point from, Point to) {
   const int dy = to.y - from.y;
   const double steps = std::max(std::abs(dx), std::abs(dy));
   const double part = (steps - 1) / steps;
-  return {from.x + static_cast<int>(std::lround(dx * part)), from.y + static_cast<int>(std::lround(dy * part))};
+  return {from.x + static_cast<int>(std::lround(dx * part)),
+          from.y + static_cast<int>(std::lround(dy * part))};
 }
 
 std::vector<QString> SplitLines(const std::string& text) {
@@ -228,7 +229,9 @@ void QtCanvas::TextOut(Point at, const std::string& text) {
   const QFontMetrics metrics = painter_.fontMetrics();
   const int width = metrics.horizontalAdvance(line);
   const int x = align_.h == HAlign::Left ? 0 : align_.h == HAlign::Centre ? -width / 2 : -width;
-  const int y = align_.v == VAlign::Top ? metrics.ascent() : align_.v == VAlign::Baseline ? 0 : -metrics.descent();
+  const int y = align_.v == VAlign::Top        ? metrics.ascent()
+                : align_.v == VAlign::Baseline ? 0
+                                               : -metrics.descent();
   painter_.save();
   painter_.translate(at.x, at.y);
   // Escapement is counter-clockwise on screen, QPainter turns clockwise.
@@ -264,7 +267,8 @@ bool QtCanvas::CopyIntoImage(const Rect& dest, const ImageView& image) {
       format != QImage::Format_ARGB32_Premultiplied) {
     return false;
   }
-  if (painter_.hasClipping() || !painter_.worldTransform().isIdentity() || target->devicePixelRatio() != 1.0 ||
+  if (painter_.hasClipping() || !painter_.worldTransform().isIdentity() ||
+      target->devicePixelRatio() != 1.0 ||
       painter_.compositionMode() != QPainter::CompositionMode_SourceOver) {
     return false;
   }
@@ -277,14 +281,15 @@ bool QtCanvas::CopyIntoImage(const Rect& dest, const ImageView& image) {
   const bool sameSize = dw == image.width && dh == image.height;
   for (int y = top; y < bottom; ++y) {
     // Each destination pixel takes the source pixel under its centre.
-    const std::int64_t sy = sameSize ? y - dest.top : ((2 * (y - dest.top) + 1) * image.height) / (2 * dh);
+    const std::int64_t sy =
+        sameSize ? y - dest.top : ((2 * std::int64_t{y - dest.top} + 1) * image.height) / (2 * dh);
     const std::uint32_t* source = image.pixels + sy * image.width;
     auto* row = reinterpret_cast<std::uint32_t*>(target->scanLine(y));
     if (sameSize) {
       for (int x = left; x < right; ++x) row[x] = source[x - dest.left] | kOpaque;
     } else {
       for (int x = left; x < right; ++x) {
-        row[x] = source[((2 * (x - dest.left) + 1) * image.width) / (2 * dw)] | kOpaque;
+        row[x] = source[((2 * std::int64_t{x - dest.left} + 1) * image.width) / (2 * dw)] | kOpaque;
       }
     }
   }

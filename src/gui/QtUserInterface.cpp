@@ -67,21 +67,30 @@ std::string WithoutOwnPatterns(const std::string& description, const std::string
 
 QMessageBox::Icon ToQtIcon(MessageIcon icon) {
   switch (icon) {
-    case MessageIcon::Error: return QMessageBox::Critical;
-    case MessageIcon::Warning: return QMessageBox::Warning;
-    case MessageIcon::Information: return QMessageBox::Information;
-    case MessageIcon::Question: return QMessageBox::Question;
-    case MessageIcon::None: break;
+    case MessageIcon::Error:
+      return QMessageBox::Critical;
+    case MessageIcon::Warning:
+      return QMessageBox::Warning;
+    case MessageIcon::Information:
+      return QMessageBox::Information;
+    case MessageIcon::Question:
+      return QMessageBox::Question;
+    case MessageIcon::None:
+      break;
   }
   return QMessageBox::NoIcon;
 }
 
 QMessageBox::StandardButtons ToQtButtons(MessageButtons buttons) {
   switch (buttons) {
-    case MessageButtons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
-    case MessageButtons::YesNo: return QMessageBox::Yes | QMessageBox::No;
-    case MessageButtons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
-    case MessageButtons::Ok: break;
+    case MessageButtons::OkCancel:
+      return QMessageBox::Ok | QMessageBox::Cancel;
+    case MessageButtons::YesNo:
+      return QMessageBox::Yes | QMessageBox::No;
+    case MessageButtons::YesNoCancel:
+      return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case MessageButtons::Ok:
+      break;
   }
   return QMessageBox::Ok;
 }
@@ -89,10 +98,13 @@ QMessageBox::StandardButtons ToQtButtons(MessageButtons buttons) {
 // The answer when the box was closed without a button: the most cautious one it offers.
 MessageAnswer ClosedAnswer(MessageButtons buttons) {
   switch (buttons) {
-    case MessageButtons::Ok: return MessageAnswer::Ok;
-    case MessageButtons::YesNo: return MessageAnswer::No;
+    case MessageButtons::Ok:
+      return MessageAnswer::Ok;
+    case MessageButtons::YesNo:
+      return MessageAnswer::No;
     case MessageButtons::OkCancel:
-    case MessageButtons::YesNoCancel: break;
+    case MessageButtons::YesNoCancel:
+      break;
   }
   return MessageAnswer::Cancel;
 }
@@ -137,16 +149,22 @@ MessageAnswer QtUserInterface::ShowMessage(const Message& message) {
   // Messages quote file names and comments, which must never be read as markup.
   box.setTextFormat(Qt::PlainText);
   box.setWindowModality(Qt::ApplicationModal);
-  box.setDefaultButton(message.buttons == MessageButtons::YesNo || message.buttons == MessageButtons::YesNoCancel
+  box.setDefaultButton(message.buttons == MessageButtons::YesNo ||
+                               message.buttons == MessageButtons::YesNoCancel
                            ? QMessageBox::Yes
                            : QMessageBox::Ok);
   box.exec();
   switch (box.standardButton(box.clickedButton())) {
-    case QMessageBox::Ok: return MessageAnswer::Ok;
-    case QMessageBox::Cancel: return MessageAnswer::Cancel;
-    case QMessageBox::Yes: return MessageAnswer::Yes;
-    case QMessageBox::No: return MessageAnswer::No;
-    default: return ClosedAnswer(message.buttons);
+    case QMessageBox::Ok:
+      return MessageAnswer::Ok;
+    case QMessageBox::Cancel:
+      return MessageAnswer::Cancel;
+    case QMessageBox::Yes:
+      return MessageAnswer::Yes;
+    case QMessageBox::No:
+      return MessageAnswer::No;
+    default:
+      return ClosedAnswer(message.buttons);
   }
 }
 
@@ -191,8 +209,8 @@ std::optional<std::string> QtUserInterface::AskSaveFile(const FileDialogRequest&
   dialog->setOption(QFileDialog::DontConfirmOverwrite, true);
   while (dialog->exec() == QDialog::Accepted && !dialog->selectedFiles().isEmpty()) {
     // Native dialogs may ignore the default suffix.
-    const QString path = ToQString(WithDefaultExtension(dialog->selectedFiles().front().toStdString(),
-                                                        request.defaultExtension));
+    const QString path = ToQString(
+        WithDefaultExtension(dialog->selectedFiles().front().toStdString(), request.defaultExtension));
     const QFileInfo file(path);
     if (!request.overwritePrompt || !file.exists()) return ToPath(path);
     const Message replace{file.fileName().toStdString() + " already exists.\nDo you want to replace it?",

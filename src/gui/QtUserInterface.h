@@ -38,8 +38,10 @@ class QtUserInterface : public UserInterface {
   bool RunModal(DialogModel& model) override;
 
  private:
-  std::unique_ptr<QFileDialog> MakeFileDialog(const FileDialogRequest& request, const char* defaultTitle) const;
-  std::optional<std::vector<std::string>> RunOpenDialog(const FileDialogRequest& request, bool multiple) const;
+  std::unique_ptr<QFileDialog> MakeFileDialog(const FileDialogRequest& request,
+                                              const char* defaultTitle) const;
+  std::optional<std::vector<std::string>> RunOpenDialog(const FileDialogRequest& request,
+                                                        bool multiple) const;
 
   QPointer<QWidget> parent_;
   std::map<std::string, DialogFactory> factories_;

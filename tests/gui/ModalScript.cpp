@@ -34,8 +34,8 @@ void ModalScript::Poll() {
   if (modal == nullptr || !modal->isVisible() || modal == handled_) return;
   handled_ = modal;
   if (steps_.empty()) {
-    ADD_FAILURE() << "an unexpected " << modal->metaObject()->className() << " came up: "
-                  << modal->windowTitle().toStdString();
+    ADD_FAILURE() << "an unexpected " << modal->metaObject()->className()
+                  << " came up: " << modal->windowTitle().toStdString();
     Close(modal);
     return;
   }

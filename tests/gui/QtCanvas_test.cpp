@@ -32,8 +32,8 @@ std::optional<Rect> InkBox(const QImage& image, QRgb background = kWhite) {
 
 std::string Show(const std::optional<Rect>& r) {
   if (!r) return "nothing";
-  return "(" + std::to_string(r->left) + "," + std::to_string(r->top) + ")-(" + std::to_string(r->right) + "," +
-         std::to_string(r->bottom) + ")";
+  return "(" + std::to_string(r->left) + "," + std::to_string(r->top) + ")-(" + std::to_string(r->right) +
+         "," + std::to_string(r->bottom) + ")";
 }
 
 QImage WhiteImage(int width, int height, QImage::Format format = QImage::Format_RGB32) {
@@ -62,8 +62,10 @@ TEST(QtCanvasLineTest, ThinLinesLeaveOutTheirEndPoint) {
     QImage image = WhiteImage(16, 16);
     {
       QtCanvas canvas(image);
-      if (c.points.size() == 2) canvas.Line(c.points[0], c.points[1]);
-      else canvas.Polyline(c.points);
+      if (c.points.size() == 2)
+        canvas.Line(c.points[0], c.points[1]);
+      else
+        canvas.Polyline(c.points);
     }
     const Point start = c.points.front();
     EXPECT_EQ(Show(InkBox(image)), Show(c.ink)) << "from (" << start.x << "," << start.y << ")";
@@ -118,9 +120,15 @@ TEST(QtCanvasShapeTest, ShapesCoverTheirRectangleWithoutTheRightAndBottomEdge) {
       canvas.SetPen(c.pen);
       canvas.SetBrush({Rgb(0, 128, 0), BrushStyle::Solid});
       switch (c.shape) {
-        case Shape::Rectangle: canvas.Rectangle(c.rect); break;
-        case Shape::Ellipse: canvas.Ellipse(c.rect); break;
-        case Shape::RoundRect: canvas.RoundRect(c.rect, 8, 8); break;
+        case Shape::Rectangle:
+          canvas.Rectangle(c.rect);
+          break;
+        case Shape::Ellipse:
+          canvas.Ellipse(c.rect);
+          break;
+        case Shape::RoundRect:
+          canvas.RoundRect(c.rect, 8, 8);
+          break;
       }
     }
     const std::optional<Rect> expected = c.ink.Width() > 0 ? std::optional<Rect>(c.ink) : std::nullopt;
@@ -139,7 +147,8 @@ TEST(QtCanvasShapeTest, RectangleIsOutlinedWithThePenAndFilledWithTheBrush) {
     canvas.SetBrush({0, BrushStyle::None});
     canvas.Rectangle({14, 2, 19, 10});
   }
-  for (const auto& [x, y] : std::vector<std::pair<int, int>>{{2, 2}, {11, 2}, {2, 9}, {11, 9}, {14, 5}, {18, 9}}) {
+  for (const auto& [x, y] :
+       std::vector<std::pair<int, int>>{{2, 2}, {11, 2}, {2, 9}, {11, 9}, {14, 5}, {18, 9}}) {
     EXPECT_EQ(image.pixel(x, y), 0xFFFF0000u) << x << "," << y;
   }
   EXPECT_EQ(image.pixel(3, 3), 0xFF0000FFu);
@@ -154,7 +163,8 @@ TEST(QtCanvasShapeTest, PolygonIsFilledAlternately) {
     canvas.SetPen({0, 1, PenStyle::None});
     canvas.SetBrush({0, BrushStyle::Solid});
     // A square drawn twice round: the alternate rule leaves nothing of the overlap, a winding fill would.
-    canvas.Polygon({{5, 5}, {35, 5}, {35, 35}, {5, 35}, {5, 5}, {15, 15}, {25, 15}, {25, 25}, {15, 25}, {15, 15}});
+    canvas.Polygon(
+        {{5, 5}, {35, 5}, {35, 35}, {5, 35}, {5, 5}, {15, 15}, {25, 15}, {25, 25}, {15, 25}, {15, 15}});
   }
   EXPECT_EQ(image.pixel(8, 8), 0xFF000000u);
   EXPECT_EQ(image.pixel(20, 20), kWhite);
@@ -208,9 +218,9 @@ TEST_F(QtCanvasTextTest, EscapementTurnsTheTextAndItsAlignmentAboutTheReferenceP
     TextAlign align;
   };
   const Case cases[] = {
-      {0, {HAlign::Left, VAlign::Top}},      {0, {HAlign::Right, VAlign::Bottom}},
-      {0, {HAlign::Centre, VAlign::Top}},    {900, {HAlign::Left, VAlign::Top}},
-      {900, {HAlign::Right, VAlign::Bottom}}, {2700, {HAlign::Left, VAlign::Top}},
+      {0, {HAlign::Left, VAlign::Top}},         {0, {HAlign::Right, VAlign::Bottom}},
+      {0, {HAlign::Centre, VAlign::Top}},       {900, {HAlign::Left, VAlign::Top}},
+      {900, {HAlign::Right, VAlign::Bottom}},   {2700, {HAlign::Left, VAlign::Top}},
       {2700, {HAlign::Centre, VAlign::Bottom}},
   };
   for (const Case& c : cases) {
@@ -225,8 +235,8 @@ TEST_F(QtCanvasTextTest, EscapementTurnsTheTextAndItsAlignmentAboutTheReferenceP
     const Rect cell = c.escapement == 0     ? Rect{x + u0, y + v0, x + u0 + w, y + v0 + h}
                       : c.escapement == 900 ? Rect{x + v0, y - u0 - w, x + v0 + h, y - u0}
                                             : Rect{x - v0 - h, y + u0, x - v0, y + u0 + w};
-    const std::string label = "escapement " + std::to_string(c.escapement) + ": ink " + Show(ink) + " in cell " +
-                              Show(cell);
+    const std::string label =
+        "escapement " + std::to_string(c.escapement) + ": ink " + Show(ink) + " in cell " + Show(cell);
     EXPECT_TRUE(cell.Inflate(1).Contains({ink->left, ink->top}) &&
                 cell.Inflate(1).Contains({ink->right - 1, ink->bottom - 1}))
         << label;
@@ -272,7 +282,8 @@ TEST(QtCanvasFontTest, AFontThatCannotBeMadeKeepsThePreviousOne) {
 }
 
 TEST(QtCanvasFontTest, MissingFacesAreDrawnWithAnInstalledFamily) {
-  if (QFontDatabase::hasFamily(QStringLiteral("Liberation Sans")) && !QFontDatabase::hasFamily(QStringLiteral("Arial"))) {
+  if (QFontDatabase::hasFamily(QStringLiteral("Liberation Sans")) &&
+      !QFontDatabase::hasFamily(QStringLiteral("Arial"))) {
     EXPECT_EQ(InstalledFontFamily(QStringLiteral("Arial")), QStringLiteral("Liberation Sans"));
   }
   for (const char* face : {"Arial", "No Such Face 4711", ""}) {
@@ -294,8 +305,10 @@ TEST(QtCanvasCentredTextTest, CentredLinesAreEachCentredInTheBox) {
   std::vector<std::pair<int, int>> runs;
   for (int y = 0; y < image.height(); ++y) {
     const bool ink = InkBox(image.copy(0, y, image.width(), 1)).has_value();
-    if (ink && (runs.empty() || runs.back().second != y)) runs.push_back({y, y + 1});
-    else if (ink) runs.back().second = y + 1;
+    if (ink && (runs.empty() || runs.back().second != y))
+      runs.push_back({y, y + 1});
+    else if (ink)
+      runs.back().second = y + 1;
   }
   ASSERT_EQ(runs.size(), 2u);
   EXPECT_GE(runs[0].first, box.top);
@@ -316,9 +329,9 @@ TEST(QtCanvasImageTest, ImagesAreCopiedOrStretchedPixelForPixelAndOpaque) {
     Rect dest;
   };
   const Case cases[] = {
-      {QImage::Format_RGB32, {2, 1, 5, 3}},     {QImage::Format_RGB32, {1, 1, 7, 5}},
-      {QImage::Format_RGB32, {-1, -1, 2, 1}},   {QImage::Format_ARGB32_Premultiplied, {2, 1, 5, 3}},
-      {QImage::Format_RGB888, {2, 1, 5, 3}},    {QImage::Format_RGB888, {1, 1, 7, 5}},
+      {QImage::Format_RGB32, {2, 1, 5, 3}},   {QImage::Format_RGB32, {1, 1, 7, 5}},
+      {QImage::Format_RGB32, {-1, -1, 2, 1}}, {QImage::Format_ARGB32_Premultiplied, {2, 1, 5, 3}},
+      {QImage::Format_RGB888, {2, 1, 5, 3}},  {QImage::Format_RGB888, {1, 1, 7, 5}},
   };
   for (const Case& c : cases) {
     QImage image = WhiteImage(8, 6, c.format);
@@ -330,9 +343,10 @@ TEST(QtCanvasImageTest, ImagesAreCopiedOrStretchedPixelForPixelAndOpaque) {
     const int sx = c.dest.Width() / 3, sy = c.dest.Height() / 2;  // whole stretch factors
     for (int y = 0; y < 6; ++y) {
       for (int x = 0; x < 8; ++x) {
-        const QRgb want = c.dest.Contains({x, y}) ? expected((x - c.dest.left) / sx, (y - c.dest.top) / sy) : kWhite;
-        ASSERT_EQ(rgb.pixel(x, y), want) << "format " << c.format << " dest " << Show(c.dest) << " at " << x << ","
-                                         << y;
+        const QRgb want =
+            c.dest.Contains({x, y}) ? expected((x - c.dest.left) / sx, (y - c.dest.top) / sy) : kWhite;
+        ASSERT_EQ(rgb.pixel(x, y), want)
+            << "format " << c.format << " dest " << Show(c.dest) << " at " << x << "," << y;
       }
     }
   }

@@ -28,7 +28,8 @@ TEST(QtNameFilterTest, ConvertsTheBarSeparatedFormToQtFilters) {
     const char* qt;
   };
   const Case cases[] = {
-      {"Tarvix project files (*.tvx)|*.tvx|All files (*.*)|*.*||", "Tarvix project files (*.tvx);;All files (*)"},
+      {"Tarvix project files (*.tvx)|*.tvx|All files (*.*)|*.*||",
+       "Tarvix project files (*.tvx);;All files (*)"},
       {"Marker files|*.mrk||", "Marker files (*.mrk)"},
       {"Radar data|*.rd3;*.rd7||", "Radar data (*.rd3 *.rd7)"},
       {"Images (*.png;*.bmp)|*.png; *.bmp||", "Images (*.png *.bmp)"},
@@ -81,8 +82,10 @@ TEST(QtUserInterfaceRunModalTest, RunsTheRegisteredDialogAndReportsOk) {
     auto* probe = dynamic_cast<ProbeModel*>(&model);
     // The dialog writes back to its model only when accepted.
     QObject::connect(dialog.get(), &QDialog::accepted, [probe] { probe->value = 42; });
-    if (acceptNext) QTimer::singleShot(0, dialog.get(), &QDialog::accept);
-    else QTimer::singleShot(0, dialog.get(), &QDialog::reject);
+    if (acceptNext)
+      QTimer::singleShot(0, dialog.get(), &QDialog::accept);
+    else
+      QTimer::singleShot(0, dialog.get(), &QDialog::reject);
     return dialog;
   });
 
@@ -130,14 +133,26 @@ TEST(QtUserInterfaceMessageTest, ShowsTheTextCaptionIconAndButtonsAndReturnsTheA
   };
   const Case cases[] = {
       {{"File format was changed.", "Warning", MessageIcon::Error, MessageButtons::Ok},
-       QMessageBox::Critical, QMessageBox::Ok, QMessageBox::Ok, MessageAnswer::Ok},
+       QMessageBox::Critical,
+       QMessageBox::Ok,
+       QMessageBox::Ok,
+       MessageAnswer::Ok},
       {{"Current project will be closed!", "Warning", MessageIcon::Warning, MessageButtons::OkCancel},
-       QMessageBox::Warning, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel, MessageAnswer::Cancel},
-      {{"Save changes to the current project?", "Question", MessageIcon::Question, MessageButtons::YesNoCancel},
-       QMessageBox::Question, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::No,
+       QMessageBox::Warning,
+       QMessageBox::Ok | QMessageBox::Cancel,
+       QMessageBox::Cancel,
+       MessageAnswer::Cancel},
+      {{"Save changes to the current project?", "Question", MessageIcon::Question,
+        MessageButtons::YesNoCancel},
+       QMessageBox::Question,
+       QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+       QMessageBox::No,
        MessageAnswer::No},
       {{"<b>not markup</b>", "Information", MessageIcon::Information, MessageButtons::YesNo},
-       QMessageBox::Information, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes, MessageAnswer::Yes},
+       QMessageBox::Information,
+       QMessageBox::Yes | QMessageBox::No,
+       QMessageBox::Yes,
+       MessageAnswer::Yes},
   };
   QtUserInterface ui;
   for (const Case& c : cases) {
@@ -187,8 +202,8 @@ void Cancel(QWidget* modal) {
 TEST(QtUserInterfaceSaveFileTest, AddsTheExtensionAndAsksBeforeReplacingTheFileToBeWritten) {
   const TempDir dir;
   WriteFileBytes(dir.File("survey.tvx"), "existing");
-  const FileDialogRequest request{"Save project", "Tarvix project files (*.tvx)|*.tvx||", "tvx", "",
-                                  dir.Path().string(), true};
+  const FileDialogRequest request{
+      "Save project", "Tarvix project files (*.tvx)|*.tvx||", "tvx", "", dir.Path().string(), true};
   FileDialogRequest noPrompt = request;
   noPrompt.overwritePrompt = false;
   QtUserInterface ui;
@@ -202,11 +217,21 @@ TEST(QtUserInterfaceSaveFileTest, AddsTheExtensionAndAsksBeforeReplacingTheFileT
   };
   const Case cases[] = {
       {"a new name", request, {SaveAs("fresh")}, dir.File("fresh.tvx"), false},
-      {"replace: yes", request, {SaveAs("survey"), Answer(QMessageBox::Yes, &question)}, dir.File("survey.tvx"), true},
-      {"replace: no, then cancel", request, {SaveAs("survey"), Answer(QMessageBox::No, &question), Cancel},
-       std::nullopt, true},
-      {"replace: no, then another name", request,
-       {SaveAs("survey"), Answer(QMessageBox::No, &question), SaveAs("other.tvx")}, dir.File("other.tvx"), true},
+      {"replace: yes",
+       request,
+       {SaveAs("survey"), Answer(QMessageBox::Yes, &question)},
+       dir.File("survey.tvx"),
+       true},
+      {"replace: no, then cancel",
+       request,
+       {SaveAs("survey"), Answer(QMessageBox::No, &question), Cancel},
+       std::nullopt,
+       true},
+      {"replace: no, then another name",
+       request,
+       {SaveAs("survey"), Answer(QMessageBox::No, &question), SaveAs("other.tvx")},
+       dir.File("other.tvx"),
+       true},
       {"no prompt asked for", noPrompt, {SaveAs("survey")}, dir.File("survey.tvx"), false},
       {"cancel", request, {Cancel}, std::nullopt, false},
   };
@@ -225,16 +250,16 @@ TEST(QtUserInterfaceOpenFileTest, OpensWithTheRequestedTitleFilterAndFolder) {
   WriteFileBytes(dir.File("a.tvx"), "a");
   WriteFileBytes(dir.File("b.tvx"), "b");
   QtUserInterface ui;
-  const FileDialogRequest request{"", "Tarvix project files (*.tvx)|*.tvx|All files (*.*)|*.*||", "", "",
-                                  dir.Path().string(), false};
+  const FileDialogRequest request{
+      "", "Tarvix project files (*.tvx)|*.tvx|All files (*.*)|*.*||", "", "", dir.Path().string(), false};
   // Picks `names` (one or several, quoted) in an open dialog of the given mode.
   auto pick = [&](QFileDialog::FileMode mode, const char* names) -> ModalScript::Step {
     return [&dir, mode, names](QWidget* modal) {
       auto* dialog = As<QFileDialog>(modal);
       ASSERT_NE(dialog, nullptr);
       EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Open"));
-      EXPECT_EQ(dialog->nameFilters(),
-                QStringList({QStringLiteral("Tarvix project files (*.tvx)"), QStringLiteral("All files (*)")}));
+      EXPECT_EQ(dialog->nameFilters(), QStringList({QStringLiteral("Tarvix project files (*.tvx)"),
+                                                    QStringLiteral("All files (*)")}));
       EXPECT_EQ(std::filesystem::path(dialog->directory().absolutePath().toStdString()), dir.Path());
       EXPECT_EQ(dialog->fileMode(), mode);
       auto* nameEdit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));

@@ -46,7 +46,8 @@ TEST(ResourcesTest, SplashAndBackgroundHaveTheirWindowSizes) {
   EXPECT_EQ(QSvgRenderer(QStringLiteral(":/images/background.svg")).defaultSize(), QSize(1004, 354));
   // The background sits centred on RGB(134, 134, 134): its edges must be that grey to blend in.
   const QImage background = Render(QStringLiteral(":/images/background.svg"), {1004, 354});
-  for (const QPoint corner : {QPoint(0, 0), QPoint(1003, 0), QPoint(0, 353), QPoint(1003, 353), QPoint(502, 353)}) {
+  for (const QPoint corner :
+       {QPoint(0, 0), QPoint(1003, 0), QPoint(0, 353), QPoint(1003, 353), QPoint(502, 353)}) {
     EXPECT_EQ(background.pixel(corner), qRgb(134, 134, 134)) << corner.x() << "," << corner.y();
   }
 }
