@@ -264,20 +264,19 @@ void CTarvixView::ComputePixels(const DisplayedProfile& band, std::optional<std:
   // Rows [a, b) of the range have a sample; the others show the colour of 0.
   const int a = position ? std::clamp(-firstSample, r0, r1) : r1;
   const int b = position ? std::clamp(band.samples - firstSample, a, r1) : r1;
-  for (int x = x0; x < x1; ++x) {
-    std::uint32_t* column = image_.Row(top) + x;
-    for (int r = r0; r < a; ++r) column[static_cast<std::ptrdiff_t>(r) * w] = zero;
-    if (a < b) {
-      const std::size_t trace = *position + static_cast<std::size_t>(band.samples) * static_cast<std::size_t>(x) +
-                                static_cast<std::size_t>(firstSample + a);
-      std::uint32_t* out = column + static_cast<std::ptrdiff_t>(a) * w;
-      if (traces_.IsWide())
-        colours_.Map32(traces_.Samples32() + trace, b - a, out, w);
-      else
-        colours_.Map16(traces_.Samples16() + trace, b - a, out, w);
-    }
-    for (int r = b; r < r1; ++r) column[static_cast<std::ptrdiff_t>(r) * w] = zero;
+  for (int r = r0; r < r1; ++r) {
+    if (r == a) r = b;
+    if (r >= r1) break;
+    std::fill(image_.Row(top + r) + x0, image_.Row(top + r) + x1, zero);
   }
+  if (a == b) return;
+  const std::size_t first = *position + static_cast<std::size_t>(band.samples) * static_cast<std::size_t>(x0) +
+                            static_cast<std::size_t>(firstSample + a);
+  std::uint32_t* out = image_.Row(top + a) + x0;
+  if (traces_.IsWide())
+    colours_.Map32(traces_.Samples32() + first, band.samples, x1 - x0, b - a, out, w);
+  else
+    colours_.Map16(traces_.Samples16() + first, band.samples, x1 - x0, b - a, out, w);
 }
 
 void CTarvixView::DrawMarkers(Canvas& canvas, const std::vector<DisplayedProfile>& bands, int w, int bandHeight) {

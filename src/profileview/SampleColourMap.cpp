@@ -1,5 +1,6 @@
 #include "profileview/SampleColourMap.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace tarvix {
@@ -8,6 +9,8 @@ namespace {
 
 constexpr float kPer1024 = 1.0f / 1024.0f;
 constexpr float kPer64 = 1.0f / 64.0f;
+// Samples converted together; a fixed count lets the compiler use vector arithmetic.
+constexpr int kChunk = 16;
 
 // Saturates before converting, so a gain beyond the sliders' range can neither wrap a bright
 // sample into a dark entry nor convert an out-of-range float. NaN lands on entry 0.
@@ -17,52 +20,59 @@ inline int Entry(float v) {
   return static_cast<int>(v);
 }
 
-inline float Scaled16(std::int16_t sample, float gain) {
+inline float Scaled(std::int16_t sample, float gain) {
   return static_cast<float>(sample) * gain * kPer1024 + 32.0f;
 }
 
-inline float Scaled32(std::int32_t sample, float gain) {
+inline float Scaled(std::int32_t sample, float gain) {
   return static_cast<float>(sample) * gain * kPer1024 * kPer1024 * kPer64 + 32.0f;
 }
 
 }  // namespace
 
-int SampleToColour16(std::int16_t sample, float gain) { return Entry(Scaled16(sample, gain)); }
+int SampleToColour16(std::int16_t sample, float gain) { return Entry(Scaled(sample, gain)); }
 
-int SampleToColour32(std::int32_t sample, float gain) { return Entry(Scaled32(sample, gain)); }
+int SampleToColour32(std::int32_t sample, float gain) { return Entry(Scaled(sample, gain)); }
 
 bool SampleColourMap::Prepare(const PaletteRecord& palette) {
   if (prepared_ && std::memcmp(&palette_, &palette, sizeof palette) == 0) return false;
   std::memcpy(&palette_, &palette, sizeof palette);
   prepared_ = true;
-  table16_.resize(65536);
-  for (int value = -32768; value <= 32767; ++value) {
-    const auto sample = static_cast<std::int16_t>(value);
-    table16_[static_cast<std::uint16_t>(sample)] = palette_.colours[static_cast<std::size_t>(
-        SampleToColour16(sample, palette_.gain))];
-  }
   return true;
 }
 
-void SampleColourMap::Map16(const std::int16_t* samples, int count, std::uint32_t* out,
-                            std::ptrdiff_t stride) const {
-  const Colour* table = table16_.data();
-  for (int i = 0; i < count; ++i) out[i * stride] = table[static_cast<std::uint16_t>(samples[i])];
+Colour SampleColourMap::ZeroColour() const {
+  return palette_.colours[static_cast<std::size_t>(SampleToColour16(0, palette_.gain))];
 }
 
-void SampleColourMap::Map32(const std::int32_t* samples, int count, std::uint32_t* out,
-                            std::ptrdiff_t stride) const {
-  // Entries first in a loop of plain float arithmetic, then the palette look-ups.
-  constexpr int kChunk = 256;
-  int entries[kChunk];
+template <typename Sample>
+void SampleColourMap::Map(const Sample* samples, std::ptrdiff_t traceStride, int columns, int rows, std::uint32_t* out,
+                          std::ptrdiff_t outStride) const {
   const float gain = palette_.gain;
-  for (int start = 0; start < count; start += kChunk) {
-    const int n = count - start < kChunk ? count - start : kChunk;
-    const std::int32_t* in = samples + start;
-    for (int i = 0; i < n; ++i) entries[i] = Entry(Scaled32(in[i], gain));
-    std::uint32_t* column = out + start * stride;
-    for (int i = 0; i < n; ++i) column[i * stride] = palette_.colours[static_cast<std::size_t>(entries[i])];
+  const Colour* colours = palette_.colours.data();
+  for (int x = 0; x < columns; ++x) {
+    const Sample* trace = samples + x * traceStride;
+    std::uint32_t* column = out + x;
+    int r = 0;
+    for (; r + kChunk <= rows; r += kChunk) {
+      // The entries of a chunk go to a local array, which nothing can alias, so the arithmetic
+      // runs on vectors without run-time overlap checks.
+      int entries[kChunk];
+      for (int i = 0; i < kChunk; ++i) entries[i] = Entry(Scaled(trace[r + i], gain));
+      for (int i = 0; i < kChunk; ++i) column[(r + i) * outStride] = colours[entries[i]];
+    }
+    for (; r < rows; ++r) column[r * outStride] = colours[Entry(Scaled(trace[r], gain))];
   }
+}
+
+void SampleColourMap::Map16(const std::int16_t* samples, std::ptrdiff_t traceStride, int columns, int rows,
+                            std::uint32_t* out, std::ptrdiff_t outStride) const {
+  Map(samples, traceStride, columns, rows, out, outStride);
+}
+
+void SampleColourMap::Map32(const std::int32_t* samples, std::ptrdiff_t traceStride, int columns, int rows,
+                            std::uint32_t* out, std::ptrdiff_t outStride) const {
+  Map(samples, traceStride, columns, rows, out, outStride);
 }
 
 }  // namespace tarvix

@@ -15,25 +15,30 @@ namespace tarvix {
 int SampleToColour16(std::int16_t sample, float gain);
 int SampleToColour32(std::int32_t sample, float gain);
 
-// Maps runs of samples to palette colours for the radargram image: a table of every 16-bit
-// value, and for 32-bit samples the same arithmetic in a loop the compiler vectorises. The table
-// is rebuilt only when the palette or the gain changed.
+// Maps blocks of traces to palette colours for the radargram image: the entries of each trace in
+// chunks the compiler turns into vector arithmetic, then the colours down the trace's column.
 class SampleColourMap {
  public:
   // Takes the palette and gain in force; true when they differ from the last ones.
   bool Prepare(const PaletteRecord& palette);
 
-  // Writes count colours to out, out + stride, ...: the colours of samples[0 .. count − 1].
-  void Map16(const std::int16_t* samples, int count, std::uint32_t* out, std::ptrdiff_t stride) const;
-  void Map32(const std::int32_t* samples, int count, std::uint32_t* out, std::ptrdiff_t stride) const;
+  // Maps a block of `columns` traces, `rows` samples each, to an image region: sample r of trace
+  // c (at samples + c × traceStride + r) becomes pixel out[r × outStride + c].
+  void Map16(const std::int16_t* samples, std::ptrdiff_t traceStride, int columns, int rows, std::uint32_t* out,
+             std::ptrdiff_t outStride) const;
+  void Map32(const std::int32_t* samples, std::ptrdiff_t traceStride, int columns, int rows, std::uint32_t* out,
+             std::ptrdiff_t outStride) const;
 
   // The colour painted where there is no sample.
-  Colour ZeroColour() const { return palette_.colours[32]; }
+  Colour ZeroColour() const;
 
  private:
+  template <typename Sample>
+  void Map(const Sample* samples, std::ptrdiff_t traceStride, int columns, int rows, std::uint32_t* out,
+           std::ptrdiff_t outStride) const;
+
   PaletteRecord palette_;
   bool prepared_ = false;
-  std::vector<Colour> table16_;  // indexed by the sample as an unsigned 16-bit value
 };
 
 }  // namespace tarvix

@@ -7,25 +7,13 @@
 #include <random>
 #include <vector>
 
+#include "support/ColourFormula.h"
+
 namespace tarvix {
 namespace {
 
-// The mapping written down step by step: scale in single precision, truncate toward zero, read
-// the low 16 bits as a signed value, then clip to the palette.
-int OracleEntry(float v) {
-  const int i = static_cast<int>(v);
-  const auto low = static_cast<std::int16_t>(static_cast<std::uint16_t>(i & 0xFFFF));
-  return low < 0 ? 0 : low > 63 ? 63 : low;
-}
-int Oracle16(std::int16_t sample, float gain) {
-  const float v = static_cast<float>(sample) * gain * (1.0f / 1024.0f) + 32.0f;
-  return OracleEntry(v);
-}
-int Oracle32(std::int32_t sample, float gain) {
-  const float v =
-      static_cast<float>(sample) * gain * (1.0f / 1024.0f) * (1.0f / 1024.0f) * (1.0f / 64.0f) + 32.0f;
-  return OracleEntry(v);
-}
+using testing::FormulaEntry16;
+using testing::FormulaEntry32;
 
 // A palette whose entries are their own index, so a colour reads back as the entry.
 PaletteRecord IndexPalette(float gain) {
@@ -57,12 +45,22 @@ TEST(SampleColourTest, FastMappingEqualsTheFormulaForEvery16BitValue) {
   for (float gain : kSliderGains) {
     SampleColourMap map;
     map.Prepare(IndexPalette(gain));
-    // Every other pixel, as a column of an image is written.
-    map.Map16(samples.data(), static_cast<int>(samples.size()), out.data(), 2);
-    for (std::size_t i = 0; i < samples.size(); ++i) {
-      ASSERT_EQ(out[2 * i], static_cast<std::uint32_t>(Oracle16(samples[i], gain))) << samples[i] << " " << gain;
-      ASSERT_EQ(out[2 * i + 1], 0xDEADBEEFu);
-    }
+    // The values as 37 traces of 1771 samples (a ragged last tile), each written down a column of
+    // an image 40 pixels wide, leaving the other columns alone.
+    constexpr int kTraces = 37;
+    constexpr int kRows = 1771;
+    static_assert(kTraces * kRows <= 65536 && 40 * kRows <= 2 * 65536);
+    map.Map16(samples.data(), kRows, kTraces, kRows, out.data(), 40);
+    for (int t = 0; t < 40; ++t)
+      for (int r = 0; r < kRows; ++r) {
+        const std::uint32_t pixel = out[static_cast<std::size_t>(r * 40 + t)];
+        if (t >= kTraces) {
+          ASSERT_EQ(pixel, 0xDEADBEEFu);
+          continue;
+        }
+        const std::int16_t sample = samples[static_cast<std::size_t>(t * kRows + r)];
+        ASSERT_EQ(pixel, static_cast<std::uint32_t>(FormulaEntry16(sample, gain))) << sample << " " << gain;
+      }
   }
 }
 
@@ -76,14 +74,18 @@ TEST(SampleColourTest, FastMappingEqualsTheFormulaFor32BitValues) {
   for (std::int64_t k = -32; k <= 32; ++k)
     for (std::int64_t d = -1; d <= 1; ++d) samples.push_back(static_cast<std::int32_t>(k * 67108864 + d));
   while (samples.size() < 5000) samples.push_back(any(random));
+  samples.resize(5000);
   std::vector<std::uint32_t> out(samples.size());
   for (float gain : kSliderGains) {
     SampleColourMap map;
     map.Prepare(IndexPalette(gain));
-    map.Map32(samples.data(), static_cast<int>(samples.size()), out.data(), 1);
+    // 250 traces of 20 samples into an image 250 pixels wide: sample i lands at the same index
+    // transposed.
+    map.Map32(samples.data(), 20, 250, 20, out.data(), 250);
     for (std::size_t i = 0; i < samples.size(); ++i) {
-      ASSERT_EQ(out[i], static_cast<std::uint32_t>(Oracle32(samples[i], gain))) << samples[i] << " " << gain;
-      ASSERT_EQ(SampleToColour32(samples[i], gain), Oracle32(samples[i], gain));
+      const std::size_t pixel = (i % 20) * 250 + i / 20;
+      ASSERT_EQ(out[pixel], static_cast<std::uint32_t>(FormulaEntry32(samples[i], gain))) << samples[i] << " " << gain;
+      ASSERT_EQ(SampleToColour32(samples[i], gain), FormulaEntry32(samples[i], gain));
     }
   }
 }
@@ -102,10 +104,10 @@ TEST(SampleColourTest, GainsBeyondTheSlidersSaturateInsteadOfWrapping) {
     SampleColourMap map;
     map.Prepare(IndexPalette(c.gain));
     std::uint32_t out = 0;
-    map.Map16(&c.sample, 1, &out, 1);
+    map.Map16(&c.sample, 1, 1, 1, &out, 1);
     EXPECT_EQ(out, static_cast<std::uint32_t>(c.entry));
   }
-  EXPECT_EQ(Oracle16(32767, 1100.0f), 0);  // what wrapping would have shown
+  EXPECT_EQ(FormulaEntry16(32767, 1100.0f), 0);  // what wrapping would have shown
 }
 
 TEST(SampleColourTest, PrepareReportsOnlyRealChanges) {

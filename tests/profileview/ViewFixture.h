@@ -5,33 +5,17 @@
 #include <string>
 
 #include "document/CTarvixDoc.h"
-#include "document/DocumentHost.h"
-#include "document/DocumentWindows.h"
 #include "model/KBaseLineProfile.h"
 #include "model/KGPSProfile.h"
 #include "profileview/CTarvixView.h"
-#include "profileview/MarkerListModel.h"
 #include "profileview/ProfileAlignment.h"
+#include "support/HeadlessDocumentHost.h"
 #include "support/RecordingCanvas.h"
 #include "support/SurveyBuilder.h"
 #include "support/TempDir.h"
 #include "support/TestApp.h"
 
 namespace tarvix::testing {
-
-// The document's surroundings when only the profile view matters: a real marker list and a main
-// window that does nothing.
-class ViewHost : public DocumentHost, public DocumentWindows {
- public:
-  MarkerListModel& MarkerList() override { return list; }
-  DocumentWindows& Windows() override { return *this; }
-  void AddToRecentFiles(const std::string&) override {}
-  MapFrame* CreateMapFrame(CTarvixDoc&) override { return nullptr; }
-  void TileWindows() override {}
-  void RefreshTitle() override {}
-
-  MarkerListModel list;
-};
 
 // Sample values whose palette entry tells the trace: trace t maps to entry 33 + t % 16 at gain 1,
 // on every sample; sample 0 (no trace) maps to entry 32.
@@ -100,7 +84,7 @@ struct ViewFixture {
   TestApp app;
   TempDir dir;
   SurveyBuilder survey{dir.Path().string()};
-  ViewHost host;
+  HeadlessDocumentHost host;
   CTarvixDoc doc{host};
   CTarvixView view{doc, host.list};
 };

@@ -1,0 +1,24 @@
+#pragma once
+#include <string>
+
+#include "document/DocumentHost.h"
+#include "document/DocumentWindows.h"
+#include "profileview/MarkerListModel.h"
+
+namespace tarvix::testing {
+
+// A document's surroundings when only its views matter: a real marker list and a main window
+// that opens nothing. Header-only, for binaries that link the document.
+class HeadlessDocumentHost : public DocumentHost, public DocumentWindows {
+ public:
+  MarkerListModel& MarkerList() override { return list; }
+  DocumentWindows& Windows() override { return *this; }
+  void AddToRecentFiles(const std::string&) override {}
+  MapFrame* CreateMapFrame(CTarvixDoc&) override { return nullptr; }
+  void TileWindows() override {}
+  void RefreshTitle() override {}
+
+  MarkerListModel list;
+};
+
+}  // namespace tarvix::testing
