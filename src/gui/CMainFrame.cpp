@@ -17,7 +17,6 @@
 #include "document/CTarvixDoc.h"
 #include "document/MainFrameTexts.h"
 #include "document/MarkerBarPlacement.h"
-#include "document/WindowPlacement.h"
 #include "gui/CAboutDlg.h"
 #include "gui/CChildFrame.h"
 #include "gui/CMapFrame.h"

@@ -7,6 +7,7 @@
 #include <QWheelEvent>
 
 #include "document/CTarvixDoc.h"
+#include "document/ProfileScrolling.h"
 #include "gui/QtCanvas.h"
 
 namespace tarvix {

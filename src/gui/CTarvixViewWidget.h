@@ -2,7 +2,6 @@
 #include <QImage>
 #include <QWidget>
 
-#include "document/ProfileScrolling.h"
 #include "profileview/CTarvixView.h"
 #include "profileview/ProfileViewWindow.h"
 
