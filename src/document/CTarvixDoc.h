@@ -5,6 +5,7 @@
 #include "document/DocumentCommandTable.h"
 #include "filters/ScopedFilterList.h"
 #include "model/KTarvixProject.h"
+#include "platform/Geometry.h"
 #include "profileview/DisplayState.h"
 #include "profileview/MarkerListDocument.h"
 
@@ -68,6 +69,16 @@ class CTarvixDoc : public MarkerListDocument {
   void MapFrameDestroyed();
   bool ComputeAlignment(int fromSet);
   void DeleteSelectedMarkers();
+  // A new marker of `type` on band `band` of the view at display trace g = point.x (the trace
+  // itself when the band is drawn forward) and sample point.y; it becomes the selected marker.
+  void InsertMarker(int type, int band, Point point);
+  // The "Edit Marker" dialog for the selected marker, or for the comment of every selected one.
+  void EditSelectedMarker();
+  enum class MarkerScope { Selected, Type, All };
+  // Shows or hides the selected markers, those of the selected marker's type, or all.
+  void SetMarkersVisible(MarkerScope scope, bool visible);
+  // Adds to the list's selection every marker of the selected marker's type, or every marker.
+  void SelectMarkersOfType(bool all);
   // The number after the prefix that is one more than the largest among the matching files of
   // the directory; 0 when there is none.
   static int NextProjectNumber(const std::string& directory, const std::string& prefix,
