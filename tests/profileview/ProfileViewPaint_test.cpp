@@ -190,6 +190,23 @@ TEST(ProfileViewPaintTest, AFontThatCannotBeMadeIsReportedAndDrawingGoesOn) {
   EXPECT_NE(std::find(texts.begin(), texts.end(), "line.rd3"), texts.end());
 }
 
+TEST(ProfileViewPaintTest, RowsBelowTheLastBandStayWhite) {
+  ViewFixture f;
+  for (const char* name : {"a", "b", "c"}) f.AddBaseline(0, name, 400, 1000);
+  f.Show(920, 701);  // 601 rows: three bands of 200 and one row left over
+  f.Paint();
+  const auto& image = f.view.Image();
+  ASSERT_EQ(image.Height(), 601);
+  for (int x : {0, 400, 799}) {
+    EXPECT_EQ(image.Pixel(x, 600), 0xFFFFFFFFu);
+    EXPECT_NE(image.Pixel(x, 599), 0xFFFFFFFFu);
+  }
+  f.doc.state.firstColumn = 7;
+  f.Paint();
+  EXPECT_EQ(f.view.LastImageUpdate().columns, 7);
+  EXPECT_EQ(image.Pixel(795, 600), 0xFFFFFFFFu);
+}
+
 TEST(ProfileViewPaintTest, NothingToShowLeavesTheClientWhite) {
   ViewFixture f;
   f.Show(920, 700);

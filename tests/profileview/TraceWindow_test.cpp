@@ -102,6 +102,25 @@ TEST(TraceWindowTest, DifferentSampleCountsAreReportedOnceAtTheFirstUpdate) {
   EXPECT_EQ(f.app.ui.messages.size(), 1u);
 }
 
+TEST(TraceWindowTest, TracesAreReadThroughTheFilterListWhileFiltersAreOn) {
+  ViewFixture f;
+  f.app.context.is32BitData = true;
+  f.AddBaseline(0, "line", 5, 100);
+  const std::string filters = f.dir.File("chain.dat");
+  testing::WriteFileBytes(filters, "SIEVEX32 FILTERS 1\r\ndcremoval on\r\n");
+  ASSERT_NE(f.doc.filters.List().Load(filters), 0);
+  f.Show(920, 700);
+  // Trace t holds t × 100 + s: without its mean, −2, −1, 0, 1, 2 remain.
+  const auto& window = f.view.Traces();
+  const std::size_t trace7 = 7 * 5;
+  EXPECT_EQ(window.Samples32()[trace7], -2);
+  EXPECT_EQ(window.Samples32()[trace7 + 4], 2);
+  f.view.ToggleFilters();
+  ASSERT_TRUE(f.view.ReloadTraceWindow());
+  EXPECT_EQ(window.Samples32()[trace7], 700);
+  EXPECT_EQ(window.Samples32()[trace7 + 4], 704);
+}
+
 TEST(TraceWindowTest, NoSetOrNoProfileReadsNothingAndSucceeds) {
   ViewFixture f;
   f.AddBaseline(0, "a", 16, 100);
