@@ -33,8 +33,10 @@ std::string Dms(float degrees) {
 std::string MarkerCoordinate(const KRadarProfile& profile, const KMarker& marker) {
   const auto& settings = App().settings;
   const point3D at = profile.GetTracePosition(marker.trace);
+  // A header without a sampling step has no depth scale.
+  const double frequency = profile.header.GetFrequency();
   const double depth =
-      MetresToDisplay((marker.sample - settings.ZeroLevel) * settings.Velocity * 0.5 / profile.header.GetFrequency());
+      frequency > 0 ? MetresToDisplay((marker.sample - settings.ZeroLevel) * settings.Velocity * 0.5 / frequency) : 0;
   if (!profile.IsGPSProfile())
     return Format("X:%-8.2f  Y:%-8.2f  Z:%-8.2f  %s", MetresToDisplay(at.x), MetresToDisplay(at.y), depth,
                   UnitLabel().c_str());
