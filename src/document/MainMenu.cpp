@@ -7,44 +7,47 @@ namespace tarvix {
 
 namespace {
 
-MenuItem Item(std::string text, int id) { return {std::move(text), id, {}}; }
-MenuItem Separator() { return {}; }
-MenuItem Popup(std::string text, std::vector<MenuItem> items) { return {std::move(text), 0, std::move(items)}; }
+MainMenuItem Item(std::string text, int id) { return {std::move(text), id, {}}; }
+MainMenuItem Separator() { return {}; }
+MainMenuItem Popup(std::string text, std::vector<MainMenuItem> items) {
+  return {std::move(text), 0, std::move(items)};
+}
 
 }  // namespace
 
-std::vector<MenuItem> MainMenu(bool projectOpen) {
+std::vector<MainMenuItem> MainMenu(bool projectOpen) {
   using namespace command;
-  std::vector<MenuItem> file = {Item("&New\tCtrl+N", kNew), Item("&Open...\tCtrl+O", kOpen)};
+  std::vector<MainMenuItem> file = {Item("&New\tCtrl+N", kNew), Item("&Open...\tCtrl+O", kOpen)};
   if (projectOpen) {
-    file.insert(file.end(), {Item("&Close", kClose), Item("&Save\tCtrl+S", kSave), Item("Save &As...", kSaveAs),
-                             Separator(), Item("&Add Project...", kAddProject),
-                             Item("Project Manager", kProjectManager),
-                             Item("Convert project BL to GPS", kConvertToGps), Separator(),
-                             Popup("Export", {Item("DXF", kExportDxf), Item("ASCII", kExportAscii),
-                                              Item("Trelwin", kExportTrelwin)}),
-                             Separator(), Item("&Print...\tCtrl+P", kPrint),
-                             Item("Print Pre&view", kPrintPreview)});
+    file.insert(file.end(),
+                {Item("&Close", kClose), Item("&Save\tCtrl+S", kSave), Item("Save &As...", kSaveAs),
+                 Separator(), Item("&Add Project...", kAddProject), Item("Project Manager", kProjectManager),
+                 Item("Convert project BL to GPS", kConvertToGps), Separator(),
+                 Popup("Export", {Item("DXF", kExportDxf), Item("ASCII", kExportAscii),
+                                  Item("Trelwin", kExportTrelwin)}),
+                 Separator(), Item("&Print...\tCtrl+P", kPrint), Item("Print Pre&view", kPrintPreview)});
   } else {
     file.push_back(Separator());
   }
-  file.insert(file.end(), {Item("P&rint Setup...", kPrintSetup), Separator(), Item("Recent File", kRecentFile),
-                           Separator(), Item("E&xit", kExit)});
+  file.insert(file.end(), {Item("P&rint Setup...", kPrintSetup), Separator(),
+                           Item("Recent File", kRecentFile), Separator(), Item("E&xit", kExit)});
 
-  std::vector<MenuItem> view = {Item("&Toolbar", kViewToolBar), Item("&Status Bar", kViewStatusBar),
-                                Item("&Marker List", kMarkerList)};
-  std::vector<MenuItem> tools = {Item("&Options", kOptions), Item("Change &Palette\tP", kChangePalette)};
+  std::vector<MainMenuItem> view = {Item("&Toolbar", kViewToolBar), Item("&Status Bar", kViewStatusBar),
+                                    Item("&Marker List", kMarkerList)};
+  std::vector<MainMenuItem> tools = {Item("&Options", kOptions), Item("Change &Palette\tP", kChangePalette)};
   if (projectOpen) {
     view.push_back(Item("Site Map\tCtrl+M", kSiteMap));
-    tools.insert(tools.end(), {Separator(), Item("Edit &Filter List\tF", kEditFilterList),
-                               Item(ToggleFiltersText(true), kToggleFilters), Item("&Migration", kMigration)});
+    tools.insert(tools.end(),
+                 {Separator(), Item("Edit &Filter List\tF", kEditFilterList),
+                  Item(ToggleFiltersText(true), kToggleFilters), Item("&Migration", kMigration)});
   }
-  std::vector<MenuItem> bar = {Popup("&File", std::move(file)), Popup("&View", std::move(view)),
-                               Popup("&Tools", std::move(tools))};
+  std::vector<MainMenuItem> bar = {Popup("&File", std::move(file)), Popup("&View", std::move(view)),
+                                   Popup("&Tools", std::move(tools))};
   if (projectOpen)
     bar.push_back(Popup("&Window", {Item("&Cascade", kCascade), Item("&Tile", kTile),
                                     Item("&Arrange Icons", kArrangeIcons)}));
-  bar.push_back(Popup("&Help", {Item("&Help topics", kHelpTopics), Separator(), Item("&About Tarvix", kAbout)}));
+  bar.push_back(
+      Popup("&Help", {Item("&Help topics", kHelpTopics), Separator(), Item("&About Tarvix", kAbout)}));
   return bar;
 }
 

@@ -25,19 +25,19 @@ inline constexpr int kViewStatusBar = 59393;
 
 // One entry of a menu: a command, a separator (id 0, no text) or a popup (id 0, with items).
 // The text marks the mnemonic with '&' and shows the keys after a tab.
-struct MenuItem {
+struct MainMenuItem {
   std::string text;
   int id = 0;
-  std::vector<MenuItem> items;
+  std::vector<MainMenuItem> items;
 
   bool IsSeparator() const { return id == 0 && text.empty(); }
   bool IsPopup() const { return id == 0 && !text.empty(); }
-  bool operator==(const MenuItem&) const = default;
+  bool operator==(const MainMenuItem&) const = default;
 };
 
 // The menu bar: without a project, or the one shown while a project is open. The item with the
 // first recent-file id stands for the whole recent-file list.
-std::vector<MenuItem> MainMenu(bool projectOpen);
+std::vector<MainMenuItem> MainMenu(bool projectOpen);
 
 // The recent-file entries as the File menu shows them ("&1 name", the file name only).
 std::string RecentFileMenuText(std::size_t index, const std::string& path);

@@ -1,8 +1,8 @@
 #include "gui/CChildFrame.h"
 
 #include <QCloseEvent>
-#include <QMainWindow>
 #include <QLayout>
+#include <QMainWindow>
 #include <QMdiArea>
 
 #include "app/AppContext.h"
@@ -35,7 +35,7 @@ CChildFrame::CChildFrame(CTarvixDoc& document, CMainFrame& mainFrame)
       inner, [this](int id) { main_.RunCommand(id); },
       [this](int position) { GainSlider::Moved(position, doc_); });
   inner->addToolBar(Qt::TopToolBarArea, toolBar_);
-  view_ = new CTarvixViewWidget(document, mainFrame.MarkerList());
+  view_ = new CTarvixViewWidget(document, mainFrame.MarkerList(), &mainFrame);
   inner->setCentralWidget(view_);
   setWidget(inner);
   RefreshTitle();

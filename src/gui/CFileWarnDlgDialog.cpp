@@ -12,7 +12,9 @@
 namespace tarvix {
 
 CFileWarnDlgDialog::CFileWarnDlgDialog(CFileWarnDlg& model, QWidget* parent)
-    : QDialog(parent), model_(model), dontShow_(new QCheckBox(QString::fromLatin1(CFileWarnDlg::kDontShowAgain))) {
+    : QDialog(parent),
+      model_(model),
+      dontShow_(new QCheckBox(QString::fromLatin1(CFileWarnDlg::kDontShowAgain))) {
   setWindowTitle(QString::fromLatin1(CFileWarnDlg::kCaption));
   QStringList lines;
   for (const char* line : CFileWarnDlg::kLines) lines << QString::fromLatin1(line);

@@ -119,6 +119,10 @@ void CMainFrame::CreateStatusBar() {
 
 void CMainFrame::CreateBars() {
   remoteBar_ = new CRemoteControl(this);
+  remoteBar_->SetPositionHandler([this](const RemoteControlModel& remote, int position) {
+    if (CChildFrame* frame = ProfileFrame())
+      frame->ViewWidget().Apply(frame->ViewWidget().Interaction().OnRemotePosition(remote, position));
+  });
   if (const QScreen* screen = QGuiApplication::primaryScreen())
     remoteBar_->move(screen->geometry().width() - 330, 50);
 
@@ -152,7 +156,7 @@ void CMainFrame::RebuildMenus() {
   }
 }
 
-void CMainFrame::AddMenuItems(QMenu& menu, const std::vector<MenuItem>& items) {
+void CMainFrame::AddMenuItems(QMenu& menu, const std::vector<MainMenuItem>& items) {
   connect(&menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUI);
   for (const auto& item : items) {
     if (item.IsSeparator()) {
@@ -193,9 +197,38 @@ std::vector<QAction*> CMainFrame::ActionsOf(int id) const {
   return actions;
 }
 
+std::optional<CommandState> CMainFrame::ViewStateOf(int id) const {
+  CChildFrame* frame = ProfileFrame();
+  if (id == command::kGoToTenMetres) return CommandState{frame != nullptr, false};
+  const ProfileViewInteraction* interaction = frame ? &frame->ViewWidget().Interaction() : nullptr;
+  if (id == CSlideToolBar::kHyperbolaTool)
+    return CommandState{interaction != nullptr, interaction && interaction->HyperbolaMode()};
+  for (int tool = 1; tool <= ProfileViewInteraction::kMarkerTools; ++tool)
+    if (id == CSlideToolBar::kMarkerTools[tool - 1])
+      return CommandState{interaction != nullptr, interaction && interaction->ArmedMarkerType() == tool};
+  return std::nullopt;
+}
+
+bool CMainFrame::RunViewCommand(int id) {
+  CChildFrame* frame = ProfileFrame();
+  if (!frame || !ViewStateOf(id)) return false;
+  ProfileViewInteraction& interaction = frame->ViewWidget().Interaction();
+  if (id == command::kGoToTenMetres) {
+    interaction.OnGoTo();
+  } else if (id == CSlideToolBar::kHyperbolaTool) {
+    interaction.OnHyperbolaTool();
+  } else {
+    for (int tool = 1; tool <= ProfileViewInteraction::kMarkerTools; ++tool)
+      if (id == CSlideToolBar::kMarkerTools[tool - 1]) interaction.OnMarkerTool(tool);
+  }
+  frame->ViewWidget().update();
+  return true;
+}
+
 CommandState CMainFrame::StateOf(int id) const {
   using namespace command;
   const bool projectOpen = app_ && app_->Document();
+  if (const auto view = ViewStateOf(id)) return *view;
   switch (id) {
     case kAbout:
     case kPrintSetup:
@@ -262,7 +295,7 @@ bool CMainFrame::RunCommand(int id) {
       close();
       break;
     default:
-      app_->Run(id);
+      if (!RunViewCommand(id)) app_->Run(id);
       break;
   }
   UpdateCommandUI();
@@ -297,6 +330,9 @@ void CMainFrame::UpdateCommandUI() {
     map->UpdateCommandUI();
     paneProfile_->setText(FromUtf8(map->ViewWidget()->View().PaneText(kPaneProfile)));
     panePosition_->setText(FromUtf8(map->ViewWidget()->View().PaneText(kPanePosition)));
+  } else if (frame && wall_->activeSubWindow() == frame) {
+    paneProfile_->setText(FromUtf8(frame->ViewWidget().Interaction().ProfilePaneText()));
+    panePosition_->setText(FromUtf8(frame->ViewWidget().Interaction().TracePaneText()));
   } else {
     paneProfile_->setText(FromUtf8(DataWidthPaneText(App().is32BitData)));
     panePosition_->setText(QString::fromLatin1(kEmptyPaneText));

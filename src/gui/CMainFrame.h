@@ -3,11 +3,13 @@
 #include <QPrinter>
 #include <QTimer>
 #include <map>
+#include <optional>
 #include <vector>
 
 #include "app/AppWindows.h"
 #include "document/Commands.h"
 #include "document/MainMenu.h"
+#include "profileview/RemoteControlTarget.h"
 
 class QLabel;
 class QMdiSubWindow;
@@ -24,7 +26,7 @@ class MarkerListModel;
 
 // The program's main window: menus, the main tool bar, the status bar, the floating marker list
 // and remote-control bars, and the child frames of the open project on the painted background.
-class CMainFrame : public QMainWindow, public AppWindows {
+class CMainFrame : public QMainWindow, public AppWindows, public RemoteControlTarget {
   Q_OBJECT
  public:
   // The status bar's indicator panes.
@@ -47,7 +49,7 @@ class CMainFrame : public QMainWindow, public AppWindows {
   // The profile window was closed by the user: the project goes with it.
   void CloseProject();
   // Shows the remote-control slider for a hyperbola parameter; mode 0 hides it.
-  void SetRemoteMode(int value, int mode);
+  void SetRemoteMode(int value, int mode) override;
 
   CWallFrame& Wall() const { return *wall_; }
   CChildFrame* ProfileFrame() const;
@@ -73,10 +75,13 @@ class CMainFrame : public QMainWindow, public AppWindows {
   void CreateBars();
   void CreateAccelerators();
   void RebuildMenus();
-  void AddMenuItems(QMenu& menu, const std::vector<MenuItem>& items);
+  void AddMenuItems(QMenu& menu, const std::vector<MainMenuItem>& items);
   QAction* CommandAction(const QString& text, int id, bool checkable);
   void OnSubWindowActivated(QMdiSubWindow* window);
   void ApplyState(QAction* action, int id) const;
+  // The profile view's own commands: the marker and hyperbola tools and Ctrl+G.
+  std::optional<CommandState> ViewStateOf(int id) const;
+  bool RunViewCommand(int id);
 
   CTarvixApp* app_ = nullptr;
   CWallFrame* wall_;

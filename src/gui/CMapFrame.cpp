@@ -4,8 +4,8 @@
 #include <QCloseEvent>
 #include <QIcon>
 #include <QLabel>
-#include <QMainWindow>
 #include <QLayout>
+#include <QMainWindow>
 #include <QMdiArea>
 #include <QToolBar>
 
@@ -74,11 +74,12 @@ CMapFrame::CMapFrame(CTarvixDoc& document, MarkerListModel& markerList, QWidget*
       zoomBox_->setFrameShape(QFrame::StyledPanel);
       toolBar->addWidget(zoomBox_);
     } else {
-      QAction* action = toolBar->addAction(QIcon(QStringLiteral(":/icons/%1.svg").arg(QString::fromLatin1(IconOf(id)))),
-                                           PromptOf(id, true));
+      QAction* action = toolBar->addAction(
+          QIcon(QStringLiteral(":/icons/%1.svg").arg(QString::fromLatin1(IconOf(id)))), PromptOf(id, true));
       action->setStatusTip(PromptOf(id, false));
-      action->setCheckable(id == mapcommand::kZoomIn || id == mapcommand::kZoomOut || id == mapcommand::kShowScales ||
-                           id == mapcommand::kShowGrid || id == mapcommand::kUtmDisplay);
+      action->setCheckable(id == mapcommand::kZoomIn || id == mapcommand::kZoomOut ||
+                           id == mapcommand::kShowScales || id == mapcommand::kShowGrid ||
+                           id == mapcommand::kUtmDisplay);
       connect(action, &QAction::triggered, this, [this, id] {
         view_->Apply(view_->View().OnCommand(id));
         UpdateCommandUI();

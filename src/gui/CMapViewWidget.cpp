@@ -64,7 +64,8 @@ ScrollCode CodeOf(int action) {
 
 QCursor CursorOf(MapCursor cursor) {
   if (cursor == MapCursor::Arrow) return Qt::ArrowCursor;
-  const QString file = cursor == MapCursor::ZoomIn ? QStringLiteral(":/cursors/zoom-in.svg") : QStringLiteral(":/cursors/zoom-out.svg");
+  const QString file = cursor == MapCursor::ZoomIn ? QStringLiteral(":/cursors/zoom-in.svg")
+                                                   : QStringLiteral(":/cursors/zoom-out.svg");
   return QCursor(QIcon(file).pixmap(32, 32), 16, 16);
 }
 
@@ -107,7 +108,8 @@ CMapViewWidget::CMapViewWidget(CTarvixDoc& document, MarkerListModel& markerList
   setFocusPolicy(Qt::StrongFocus);
   setMinimumSize(160, 120);
   for (QScrollBar* bar : {horizontal_, vertical_})
-    connect(bar, &QAbstractSlider::actionTriggered, this, [this, bar](int action) { OnBarAction(bar, action); });
+    connect(bar, &QAbstractSlider::actionTriggered, this,
+            [this, bar](int action) { OnBarAction(bar, action); });
   view_.SetWindow(this);
   doc_.AttachView(view_);
 }
@@ -126,7 +128,11 @@ void CMapViewWidget::Apply(const MapResponse& response) {
     QMenu menu(this);
     AddItems(menu, response.contextMenu->items);
     const QPoint at(response.contextMenu->at.x, response.contextMenu->at.y);
-    if (const QAction* chosen = menu.exec(mapToGlobal(at))) Apply(view_.OnContextMenuCommand(chosen->data().toInt()));
+    // The choice as triggered, however the menu was closed.
+    const QAction* chosen = nullptr;
+    connect(&menu, &QMenu::triggered, this, [&chosen](QAction* action) { chosen = action; });
+    menu.exec(mapToGlobal(at));
+    if (chosen) Apply(view_.OnContextMenuCommand(chosen->data().toInt()));
   }
 }
 
@@ -172,7 +178,9 @@ void CMapViewWidget::mouseDoubleClickEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton) Apply(view_.OnLButtonDblClk(ToPoint(event->position().toPoint())));
 }
 
-void CMapViewWidget::mouseMoveEvent(QMouseEvent* event) { Apply(view_.OnMouseMove(ToPoint(event->position().toPoint()))); }
+void CMapViewWidget::mouseMoveEvent(QMouseEvent* event) {
+  Apply(view_.OnMouseMove(ToPoint(event->position().toPoint())));
+}
 
 void CMapViewWidget::wheelEvent(QWheelEvent* event) {
   Apply(view_.OnMouseWheel(event->angleDelta().y(), ModifiersOf(event->modifiers())));

@@ -11,7 +11,8 @@ namespace tarvix {
 CMarkerControl::CMarkerControl(QWidget* parent) : QDockWidget(QStringLiteral("Marker list"), parent) {
   setObjectName(QStringLiteral("markerList"));
   setAllowedAreas(Qt::NoDockWidgetArea);
-  setFeatures(QDockWidget::DockWidgetFloatable | QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetClosable);
+  setFeatures(QDockWidget::DockWidgetFloatable | QDockWidget::DockWidgetMovable |
+              QDockWidget::DockWidgetClosable);
   // The columns of the list, empty until the list view takes the bar's place.
   auto* columns = new QStandardItemModel(0, static_cast<int>(MarkerListModel::kColumns.size()), this);
   auto* list = new QTreeView;

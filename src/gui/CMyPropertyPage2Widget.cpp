@@ -13,7 +13,8 @@ CMyPropertyPage2Widget::CMyPropertyPage2Widget(CMyPropertyPage2& page, QWidget* 
     : CMyPropertyPageWidget(parent),
       page_(page),
       units_(new RadioGroup(QStringLiteral("Units"), {"Meters", "Feet"})),
-      title_(new RadioGroup(QStringLiteral("Site Map Printout Title"), {"Default: Project Name", "User Defined"})),
+      title_(new RadioGroup(QStringLiteral("Site Map Printout Title"),
+                            {"Default: Project Name", "User Defined"})),
       titleText_(new QLineEdit),
       orientation_(new RadioGroup(QStringLiteral("Map coordinate system"),
                                   {"Left handed (X up, Y right)", "Right handed (X right, Y up)"})),
@@ -21,7 +22,8 @@ CMyPropertyPage2Widget::CMyPropertyPage2Widget(CMyPropertyPage2& page, QWidget* 
   setObjectName(QStringLiteral("General"));
   titleText_->setObjectName(QStringLiteral("titleText"));
   title_->layout()->addWidget(titleText_);
-  static_cast<QVBoxLayout*>(coordOrder_->layout())->insertWidget(0, new QLabel(QStringLiteral("Coordinates order:")));
+  static_cast<QVBoxLayout*>(coordOrder_->layout())
+      ->insertWidget(0, new QLabel(QStringLiteral("Coordinates order:")));
   auto* layout = new QGridLayout(this);
   layout->addWidget(units_, 0, 0);
   layout->addWidget(title_, 0, 1);
@@ -32,7 +34,8 @@ CMyPropertyPage2Widget::CMyPropertyPage2Widget(CMyPropertyPage2& page, QWidget* 
     Store();
     EnableControls();
   });
-  for (RadioGroup* group : {orientation_, coordOrder_}) connect(group, &RadioGroup::Clicked, this, &CMyPropertyPage2Widget::Store);
+  for (RadioGroup* group : {orientation_, coordOrder_})
+    connect(group, &RadioGroup::Clicked, this, &CMyPropertyPage2Widget::Store);
 }
 
 void CMyPropertyPage2Widget::EnableControls() {

@@ -21,10 +21,11 @@ CMyPropertyPage3Widget::CMyPropertyPage3Widget(CMyPropertyPage3& page, QWidget* 
     swatch->setEnabled(false);
     swatch->setFixedWidth(40);
     const Colour colour = CMyPropertyPage3::SwatchColour(i);
-    swatch->setStyleSheet(QStringLiteral("QLineEdit { background-color: rgb(%1, %2, %3); border: 1px solid gray; }")
-                              .arg(RedOf(colour))
-                              .arg(GreenOf(colour))
-                              .arg(BlueOf(colour)));
+    swatch->setStyleSheet(
+        QStringLiteral("QLineEdit { background-color: rgb(%1, %2, %3); border: 1px solid gray; }")
+            .arg(RedOf(colour))
+            .arg(GreenOf(colour))
+            .arg(BlueOf(colour)));
     names_[slot] = name;
     swatches_[slot] = swatch;
     layout->addWidget(new QLabel(QStringLiteral("Type %1").arg(i + 1)), i, 0);

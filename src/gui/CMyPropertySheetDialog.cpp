@@ -18,7 +18,8 @@ CMyPropertySheetDialog::CMyPropertySheetDialog(CMyPropertySheet& sheet, QWidget*
   pages_ = {new CMyPropertyPage2Widget(sheet.general), new CMyPropertyPage1Widget(sheet.profiles),
             new CMyPropertyPage3Widget(sheet.markers)};
   const auto models = sheet.Pages();
-  for (std::size_t i = 0; i < pages_.size(); ++i) tabs_->addTab(pages_[i], QString::fromStdString(models[i]->Title()));
+  for (std::size_t i = 0; i < pages_.size(); ++i)
+    tabs_->addTab(pages_[i], QString::fromStdString(models[i]->Title()));
   shown_ = sheet.ActivePage() < 0 ? 0 : sheet.ActivePage();
   tabs_->setCurrentIndex(shown_);
   pages_[static_cast<std::size_t>(shown_)]->Load();

@@ -11,7 +11,8 @@
 
 namespace tarvix {
 
-CSlideToolBar::CSlideToolBar(QWidget* parent, std::function<void(int)> run, std::function<void(int)> gainMoved)
+CSlideToolBar::CSlideToolBar(QWidget* parent, std::function<void(int)> run,
+                             std::function<void(int)> gainMoved)
     : QToolBar(parent), run_(std::move(run)) {
   setObjectName(QStringLiteral("slideToolBar"));
   setMovable(true);
@@ -33,7 +34,8 @@ CSlideToolBar::CSlideToolBar(QWidget* parent, std::function<void(int)> run, std:
   slider_->setPageStep(GainSlider::kPageSize);
   slider_->setValue(GainSlider::Position());
   slider_->setToolTip(QStringLiteral("Contrast"));
-  connect(slider_, &QSlider::valueChanged, this, [gainMoved = std::move(gainMoved)](int position) { gainMoved(position); });
+  connect(slider_, &QSlider::valueChanged, this,
+          [gainMoved = std::move(gainMoved)](int position) { gainMoved(position); });
   addWidget(place);
   RefreshToolTips();
 }

@@ -1,6 +1,8 @@
 #include "gui/CTarvixViewWidget.h"
 
+#include <QIcon>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QPainter>
 #include <QScrollBar>
 #include <QSignalBlocker>
@@ -15,6 +17,28 @@ namespace tarvix {
 namespace {
 
 QRect ToQRect(const Rect& r) { return QRect(r.left, r.top, r.Width(), r.Height()); }
+Point ToPoint(const QPointF& p) { return {static_cast<int>(p.x()), static_cast<int>(p.y())}; }
+
+KeyModifiers ModifiersOf(Qt::KeyboardModifiers modifiers) {
+  return {modifiers.testFlag(Qt::ControlModifier), modifiers.testFlag(Qt::ShiftModifier)};
+}
+
+ViewKey KeyOf(int key) {
+  switch (key) {
+    case Qt::Key_Left:
+      return ViewKey::Left;
+    case Qt::Key_Right:
+      return ViewKey::Right;
+    case Qt::Key_Up:
+      return ViewKey::Up;
+    case Qt::Key_Down:
+      return ViewKey::Down;
+    case Qt::Key_Delete:
+      return ViewKey::Delete;
+    default:
+      return ViewKey::Other;
+  }
+}
 
 ScrollAction ToScrollAction(int action) {
   switch (action) {
@@ -37,23 +61,58 @@ ScrollAction ToScrollAction(int action) {
   }
 }
 
-ScrollRange RangeOf(const ScrollBarState& bar) { return {bar.min, bar.max, bar.position}; }
+QCursor CursorOf(ViewCursor cursor) {
+  switch (cursor) {
+    case ViewCursor::Move:
+      return Qt::SizeAllCursor;
+    case ViewCursor::SizeNorthSouth:
+      return Qt::SizeVerCursor;
+    case ViewCursor::Insert:
+      return QCursor(QIcon(QStringLiteral(":/cursors/insert.svg")).pixmap(32, 32), 16, 16);
+    case ViewCursor::Arrow:
+      break;
+  }
+  return Qt::ArrowCursor;
+}
+
+void AddItems(QMenu& menu, const PopupMenu& items) {
+  for (const auto& item : items) {
+    if (item.IsSeparator()) {
+      menu.addSeparator();
+    } else if (!item.submenu.empty()) {
+      QMenu* sub = menu.addMenu(QString::fromStdString(item.text));
+      sub->setEnabled(item.enabled);
+      AddItems(*sub, item.submenu);
+    } else {
+      QAction* action = menu.addAction(QString::fromStdString(item.text));
+      action->setData(item.id);
+      action->setEnabled(item.enabled);
+      action->setCheckable(item.checked);
+      action->setChecked(item.checked);
+    }
+  }
+}
 
 }  // namespace
 
-CTarvixViewWidget::CTarvixViewWidget(CTarvixDoc& document, const MarkerListModel& markerList, QWidget* parent)
+CTarvixViewWidget::CTarvixViewWidget(CTarvixDoc& document, MarkerListModel& markerList,
+                                     RemoteControlTarget* remote, QWidget* parent)
     : QWidget(parent),
       doc_(document),
       view_(document, markerList),
+      interaction_(document, view_, markerList),
       horizontal_(new QScrollBar(Qt::Horizontal, this)),
       vertical_(new QScrollBar(Qt::Vertical, this)) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::StrongFocus);
+  setMouseTracking(true);
   setMinimumSize(200, 150);
   for (QScrollBar* bar : {horizontal_, vertical_}) {
     bar->setTracking(true);
-    connect(bar, &QAbstractSlider::actionTriggered, this, [this, bar](int action) { OnBarAction(bar, action); });
+    connect(bar, &QAbstractSlider::actionTriggered, this,
+            [this, bar](int action) { OnBarAction(bar, action); });
   }
+  interaction_.SetRemoteControl(remote);
   view_.SetWindow(this);
   doc_.AttachView(view_);
 }
@@ -64,9 +123,8 @@ CTarvixViewWidget::~CTarvixViewWidget() {
 }
 
 void CTarvixViewWidget::ApplyScrollBars(const ScrollBarState& horizontal, const ScrollBarState& vertical) {
-  horizontalState_ = horizontal;
-  verticalState_ = vertical;
-  const std::pair<QScrollBar*, const ScrollBarState*> bars[] = {{horizontal_, &horizontal}, {vertical_, &vertical}};
+  const std::pair<QScrollBar*, const ScrollBarState*> bars[] = {{horizontal_, &horizontal},
+                                                                {vertical_, &vertical}};
   for (const auto& [bar, state] : bars) {
     const QSignalBlocker blocker(bar);
     bar->setGeometry(ToQRect(state->place));
@@ -79,38 +137,43 @@ void CTarvixViewWidget::ApplyScrollBars(const ScrollBarState& horizontal, const 
   }
 }
 
+void CTarvixViewWidget::ShowScrollPosition() {
+  const QSignalBlocker blockHorizontal(horizontal_);
+  const QSignalBlocker blockVertical(vertical_);
+  horizontal_->setValue(doc_.state.firstColumn);
+  vertical_->setValue(doc_.state.firstSample);
+}
+
+void CTarvixViewWidget::Apply(const ViewResponse& response) {
+  if (response.scrolled) ShowScrollPosition();
+  if (response.capture) {
+    if (*response.capture)
+      grabMouse();
+    else
+      releaseMouse();
+  }
+  setCursor(CursorOf(response.cursor));
+  if (response.overlay) update();
+}
+
 void CTarvixViewWidget::OnBarAction(QScrollBar* bar, int action) {
   const ScrollAction scroll = ToScrollAction(action);
   const int track = bar->sliderPosition();
-  // The bar keeps the position the view gives it, not its own step.
+  // The bar shows the position the view takes, not its own step.
   bar->setSliderPosition(bar->value());
-  if (bar == horizontal_)
-    ScrollHorizontally(HorizontalScrollTarget(RangeOf(horizontalState_), horizontalState_.page, scroll, track));
-  else
-    ScrollVertically(VerticalScrollTarget(RangeOf(verticalState_), verticalState_.page * view_.DisplayedCount(),
-                                          verticalState_.page, scroll, track));
+  Apply(bar == horizontal_ ? interaction_.OnHScroll(scroll, track) : interaction_.OnVScroll(scroll, track));
+  ShowScrollPosition();
 }
 
-void CTarvixViewWidget::ScrollHorizontally(int firstColumn) {
-  if (firstColumn == doc_.state.firstColumn) return;
-  doc_.state.firstColumn = firstColumn;
-  horizontalState_.position = firstColumn;
-  {
-    const QSignalBlocker blocker(horizontal_);
-    horizontal_->setValue(firstColumn);
-  }
-  doc_.UpdateAllViews(0);
-}
-
-void CTarvixViewWidget::ScrollVertically(int firstSample) {
-  if (firstSample == doc_.state.firstSample) return;
-  doc_.state.firstSample = firstSample;
-  verticalState_.position = firstSample;
-  {
-    const QSignalBlocker blocker(vertical_);
-    vertical_->setValue(firstSample);
-  }
-  update();
+void CTarvixViewWidget::ShowMenu(const PopupMenu& items, const QPoint& at) {
+  if (items.empty()) return;
+  QMenu menu(this);
+  AddItems(menu, items);
+  // The choice as triggered, however the menu was closed.
+  const QAction* chosen = nullptr;
+  connect(&menu, &QMenu::triggered, this, [&chosen](QAction* action) { chosen = action; });
+  menu.exec(mapToGlobal(at));
+  if (chosen) Apply(interaction_.OnMenuCommand(chosen->data().toInt()));
 }
 
 void CTarvixViewWidget::paintEvent(QPaintEvent*) {
@@ -119,40 +182,49 @@ void CTarvixViewWidget::paintEvent(QPaintEvent*) {
   {
     QtCanvas canvas(frame_);
     view_.OnDraw(canvas);
+    interaction_.DrawOverlay(canvas);
   }
   QPainter painter(this);
   const int t = kScrollBarThickness;
   painter.drawImage(QPoint(0, 0), frame_, QRect(0, 0, client.width() - t, client.height() - t));
-  const QRect corner(client.width() - t, client.height() - t, t, t);
-  const QColor border = palette().color(QPalette::Inactive, QPalette::Window);
-  painter.fillRect(corner, border);
+  painter.fillRect(QRect(client.width() - t, client.height() - t, t, t),
+                   palette().color(QPalette::Inactive, QPalette::Window));
 }
 
 void CTarvixViewWidget::resizeEvent(QResizeEvent*) { view_.OnSize(width(), height()); }
 
+void CTarvixViewWidget::mousePressEvent(QMouseEvent* event) {
+  const Point at = ToPoint(event->position());
+  const KeyModifiers modifiers = ModifiersOf(event->modifiers());
+  if (event->button() == Qt::LeftButton) Apply(interaction_.OnLButtonDown(at, modifiers));
+  if (event->button() == Qt::RightButton)
+    ShowMenu(interaction_.OnContextMenu(at, modifiers), event->position().toPoint());
+}
+
+void CTarvixViewWidget::mouseMoveEvent(QMouseEvent* event) {
+  Apply(interaction_.OnMouseMove(ToPoint(event->position())));
+}
+
+void CTarvixViewWidget::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) Apply(interaction_.OnLButtonUp(ToPoint(event->position())));
+}
+
+void CTarvixViewWidget::mouseDoubleClickEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) interaction_.OnLButtonDblClk();
+}
+
 void CTarvixViewWidget::wheelEvent(QWheelEvent* event) {
-  ScrollHorizontally(HorizontalMoveTarget(RangeOf(horizontalState_), horizontalState_.page, event->angleDelta().y()));
+  Apply(interaction_.OnMouseWheel(event->angleDelta().y()));
   event->accept();
 }
 
 void CTarvixViewWidget::keyPressEvent(QKeyEvent* event) {
-  switch (event->key()) {
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-      ScrollHorizontally(HorizontalMoveTarget(RangeOf(horizontalState_), horizontalState_.page,
-                                              event->key() == Qt::Key_Left ? -10 : 10));
-      break;
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-      ScrollVertically(VerticalMoveTarget(RangeOf(verticalState_), verticalState_.page,
-                                          event->key() == Qt::Key_Up ? -10 : 10));
-      break;
-    case Qt::Key_Delete:
-      if (doc_.state.selectedMarker != -1) doc_.DeleteSelectedMarkers();
-      break;
-    default:
-      QWidget::keyPressEvent(event);
+  const ViewKey key = KeyOf(event->key());
+  if (key == ViewKey::Other) {
+    QWidget::keyPressEvent(event);
+    return;
   }
+  Apply(interaction_.OnKeyDown(key, ModifiersOf(event->modifiers())));
 }
 
 }  // namespace tarvix

@@ -3,6 +3,8 @@
 #include <QWidget>
 
 #include "profileview/CTarvixView.h"
+#include "profileview/PopupMenu.h"
+#include "profileview/ProfileViewInteraction.h"
 #include "profileview/ProfileViewWindow.h"
 
 class QScrollBar;
@@ -11,18 +13,23 @@ namespace tarvix {
 
 class CTarvixDoc;
 class MarkerListModel;
+class RemoteControlTarget;
 
-// The window of the profile view: it hands sizes, paints, scrolling and keys to the view's core
-// and shows the off-screen image the core paints.
+// The window of the profile view: it hands sizes, paints, the mouse, keys and scrolling to the
+// view's core and shows the off-screen image the core paints, with the interaction's lines over it.
 class CTarvixViewWidget : public QWidget, public ProfileViewWindow {
   Q_OBJECT
  public:
-  CTarvixViewWidget(CTarvixDoc& document, const MarkerListModel& markerList, QWidget* parent = nullptr);
+  CTarvixViewWidget(CTarvixDoc& document, MarkerListModel& markerList, RemoteControlTarget* remote,
+                    QWidget* parent = nullptr);
   ~CTarvixViewWidget() override;
 
   CTarvixView& View() { return view_; }
+  ProfileViewInteraction& Interaction() { return interaction_; }
   // The client area as last painted.
   const QImage& Frame() const { return frame_; }
+  // Carries out what the interaction asked for after an event.
+  void Apply(const ViewResponse& response);
 
   void Invalidate() override { update(); }
   void UpdateNow() override { repaint(); }
@@ -31,20 +38,23 @@ class CTarvixViewWidget : public QWidget, public ProfileViewWindow {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  void ScrollHorizontally(int firstColumn);
-  void ScrollVertically(int firstSample);
   void OnBarAction(QScrollBar* bar, int action);
+  void ShowMenu(const PopupMenu& menu, const QPoint& at);
+  void ShowScrollPosition();
 
   CTarvixDoc& doc_;
   CTarvixView view_;
+  ProfileViewInteraction interaction_;
   QScrollBar* horizontal_;
   QScrollBar* vertical_;
-  ScrollBarState horizontalState_;
-  ScrollBarState verticalState_;
   QImage frame_;
 };
 

@@ -16,7 +16,8 @@ void CWallFrame::paintEvent(QPaintEvent*) {
   const QRect client = viewport()->rect();
   painter.fillRect(client, QColor(kBackground));
   // Integer halves, so the picture is clipped evenly when the client is smaller.
-  painter.drawImage((client.width() - picture_.width()) / 2, (client.height() - picture_.height()) / 2, picture_);
+  painter.drawImage((client.width() - picture_.width()) / 2, (client.height() - picture_.height()) / 2,
+                    picture_);
 }
 
 }  // namespace tarvix

@@ -4,7 +4,8 @@
 
 namespace tarvix {
 
-ProfileCountSpinBox::ProfileCountSpinBox(std::function<int(int, int)> step, int lowest, int highest, QWidget* parent)
+ProfileCountSpinBox::ProfileCountSpinBox(std::function<int(int, int)> step, int lowest, int highest,
+                                         QWidget* parent)
     : QSpinBox(parent), step_(std::move(step)), lowest_(lowest), highest_(highest) {
   setRange(std::numeric_limits<int>::min() + 1, std::numeric_limits<int>::max());
 }

@@ -27,7 +27,8 @@ TarvixProgram::TarvixProgram(const Options& options) : context_(store_, ui_), sc
   frame_->showMaximized();
   if (!options.projectPath.empty()) {
     // Open the way the Open command does, so a file that does not open says so.
-    app_->OpenDocumentFile(QFileInfo(QString::fromStdString(options.projectPath)).absoluteFilePath().toStdString());
+    app_->OpenDocumentFile(
+        QFileInfo(QString::fromStdString(options.projectPath)).absoluteFilePath().toStdString());
     frame_->UpdateCommandUI();
   }
 }

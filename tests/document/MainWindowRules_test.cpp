@@ -14,9 +14,9 @@
 namespace tarvix {
 namespace {
 
-std::set<int> CommandIds(const std::vector<MenuItem>& items) {
+std::set<int> CommandIds(const std::vector<MainMenuItem>& items) {
   std::set<int> ids;
-  std::function<void(const std::vector<MenuItem>&)> walk = [&](const std::vector<MenuItem>& level) {
+  std::function<void(const std::vector<MainMenuItem>&)> walk = [&](const std::vector<MainMenuItem>& level) {
     for (const auto& item : level) {
       if (item.id != 0) {
         EXPECT_TRUE(ids.insert(item.id).second) << "twice in the menu: " << item.id;
@@ -30,13 +30,13 @@ std::set<int> CommandIds(const std::vector<MenuItem>& items) {
 
 TEST(MainMenu, TheProjectMenuAddsTheProjectsCommandsToTheApplicationsOwn) {
   using namespace command;
-  const std::set<int> application = {kNew,          kOpen,       kPrintSetup, kRecentFile, kExit, kOptions,
-                                     kChangePalette, kHelpTopics, kAbout,      kMarkerList, kViewToolBar,
-                                     kViewStatusBar};
-  const std::set<int> project = {kClose,      kSave,          kSaveAs,         kAddProject,     kProjectManager,
-                                 kConvertToGps, kExportDxf,   kExportAscii,    kExportTrelwin,  kPrint,
-                                 kPrintPreview, kSiteMap,     kEditFilterList, kToggleFilters,  kMigration,
-                                 kCascade,     kTile,         kArrangeIcons};
+  const std::set<int> application = {kNew,   kOpen,       kPrintSetup,    kRecentFile,
+                                     kExit,  kOptions,    kChangePalette, kHelpTopics,
+                                     kAbout, kMarkerList, kViewToolBar,   kViewStatusBar};
+  const std::set<int> project = {kClose,        kSave,      kSaveAs,         kAddProject,    kProjectManager,
+                                 kConvertToGps, kExportDxf, kExportAscii,    kExportTrelwin, kPrint,
+                                 kPrintPreview, kSiteMap,   kEditFilterList, kToggleFilters, kMigration,
+                                 kCascade,      kTile,      kArrangeIcons};
   EXPECT_EQ(CommandIds(MainMenu(false)), application);
   std::set<int> both = application;
   both.insert(project.begin(), project.end());
@@ -161,8 +161,8 @@ TEST(WindowPlacement, RoundTripsThe44ByteRecordAndRefusesDamagedOnes) {
   wrongLength[0] = 40;
   auto emptyRect = placement;
   emptyRect.normalPosition = {10, 20, 10, 400};
-  const std::vector<std::vector<std::uint8_t>> damaged = {{}, std::vector<std::uint8_t>(bytes.begin(), bytes.end() - 1),
-                                                          wrongLength, emptyRect.Encode()};
+  const std::vector<std::vector<std::uint8_t>> damaged = {
+      {}, std::vector<std::uint8_t>(bytes.begin(), bytes.end() - 1), wrongLength, emptyRect.Encode()};
   for (const auto& record : damaged) EXPECT_FALSE(WindowPlacement::Decode(record)) << record.size();
 
   MemorySettingsStore store;

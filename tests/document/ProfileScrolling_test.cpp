@@ -37,8 +37,7 @@ TEST(ProfileScrolling, VerticalStepsEndOneBandShortAndIgnoreTheEndOfAScroll) {
 TEST(ProfileScrolling, MovesNeverLeaveDataShorterThanTheImage) {
   // One profile of 500 traces in an image 800 wide: nothing to scroll, whatever the wheel says.
   const ScrollRange bar{0, 500, 0};
-  for (const int delta : {120, -120, 10})
-    EXPECT_EQ(HorizontalMoveTarget(bar, 800, delta), 0) << delta;
+  for (const int delta : {120, -120, 10}) EXPECT_EQ(HorizontalMoveTarget(bar, 800, delta), 0) << delta;
   EXPECT_EQ(HorizontalMoveTarget(ScrollRange{0, 5000, 100}, 800, 120), 220);  // one wheel notch
   EXPECT_EQ(VerticalMoveTarget(ScrollRange{0, 100, 0}, 200, 10), 0);
 }

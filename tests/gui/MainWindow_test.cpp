@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
@@ -61,7 +62,8 @@ QRgb Pixel(const QImage& image, int x, int y) { return image.pixel(x, y) & 0xFFF
 class MainWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QString::fromStdString(settings_.Path().string()));
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                       QString::fromStdString(settings_.Path().string()));
     Start();
   }
   void TearDown() override { program_.reset(); }
@@ -102,8 +104,8 @@ class MainWindowTest : public ::testing::Test {
 
 TEST_F(MainWindowTest, StartsWithNoProjectOnThePaintedBackground) {
   EXPECT_EQ(Application().Document(), nullptr);
-  EXPECT_EQ(MenuTitles(Frame()), (QStringList{QStringLiteral("&File"), QStringLiteral("&View"), QStringLiteral("&Tools"),
-                                              QStringLiteral("&Help")}));
+  EXPECT_EQ(MenuTitles(Frame()), (QStringList{QStringLiteral("&File"), QStringLiteral("&View"),
+                                              QStringLiteral("&Tools"), QStringLiteral("&Help")}));
   EXPECT_TRUE(Frame().ActionsOf(command::kClose).empty());
   EXPECT_EQ(Frame().windowTitle(), QStringLiteral("BHG Tarvix"));
   EXPECT_EQ(Frame().Pane(CMainFrame::kPaneProfile).text(), QStringLiteral(" (32 bits)"));
@@ -213,10 +215,74 @@ TEST_F(MainWindowTest, ThePaletteKeyEditsThePaletteAndTheViewsFollow) {
   EXPECT_EQ(Frame().ProfileFrame()->ToolBar().GainSlider()->value(), 5);
 }
 
+int MarkerCount(const CTarvixDoc& doc) {
+  int count = 0;
+  for (const auto& set : doc.project.sets)
+    for (const auto& profile : set->profiles) count += static_cast<int>(profile->markers.items.size());
+  return count;
+}
+
+TEST_F(MainWindowTest, AMarkerToolInsertsWhereClickedAndThePanesFollowTheMouse) {
+  CTarvixDoc& doc = OpenDemo();
+  Frame().Wall().setActiveSubWindow(Frame().ProfileFrame());
+  const int before = MarkerCount(doc);
+  QAction* tool = Frame().ProfileFrame()->ToolBar().Buttons().at(CSlideToolBar::kMarkerTools[2]);
+  EXPECT_EQ(tool->toolTip(), QStringLiteral("Type 3"));
+  tool->trigger();
+  EXPECT_TRUE(tool->isChecked());
+
+  QTest::mouseMove(&View(), QPoint(600, 80));
+  QTest::mouseClick(&View(), Qt::LeftButton, {}, QPoint(600, 80));
+  EXPECT_EQ(MarkerCount(doc), before + 1);
+  EXPECT_TRUE(doc.IsModified());
+  ASSERT_NE(doc.state.selectedMarkerRef, nullptr);
+  EXPECT_EQ(doc.state.selectedMarkerRef->type, 2);
+
+  Frame().UpdateCommandUI();
+  EXPECT_TRUE(Frame().Pane(CMainFrame::kPaneProfile).text().startsWith(QStringLiteral("Profile: line0")));
+  EXPECT_TRUE(Frame().Pane(CMainFrame::kPaneProfile).text().endsWith(QStringLiteral(" (16 bits)")));
+  EXPECT_TRUE(Frame().Pane(CMainFrame::kPanePosition).text().startsWith(QStringLiteral("Trace: ")));
+  doc.SetModifiedFlag(false);
+}
+
+TEST_F(MainWindowTest, TheHyperbolaMenuHandsTheRadiusToTheRemoteControl) {
+  OpenDemo();
+  Frame().ActionsOf(CSlideToolBar::kHyperbolaTool).front()->trigger();
+  ProfileViewInteraction& interaction = View().Interaction();
+  ASSERT_TRUE(interaction.HyperbolaMode());
+  EXPECT_TRUE(Frame().ActionsOf(CSlideToolBar::kHyperbolaTool).front()->isChecked());
+
+  QString chosen;
+  QTimer::singleShot(100, [&chosen] {
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    if (!menu) return;
+    for (QAction* action : menu->actions())
+      if (action->text() == QStringLiteral("Change raduis")) {
+        chosen = action->text();
+        action->trigger();
+      }
+    menu->close();
+  });
+  QTest::mouseClick(&View(), Qt::RightButton, {}, QPoint(200, 120));
+  EXPECT_EQ(chosen, QStringLiteral("Change raduis"));
+  EXPECT_EQ(interaction.HyperbolaParameter(), 2);
+  CRemoteControl& remote = Frame().RemoteBar();
+  EXPECT_TRUE(remote.isVisible());
+  EXPECT_EQ(remote.windowTitle(), QStringLiteral("RADIUS"));
+  remote.Slider()->setValue(25);
+  EXPECT_FLOAT_EQ(interaction.CurrentHyperbola()->radius, 2.5f);
+
+  // Leaving the tool hides the bar.
+  Frame().ActionsOf(CSlideToolBar::kHyperbolaTool).front()->trigger();
+  EXPECT_FALSE(interaction.HyperbolaMode());
+  EXPECT_FALSE(remote.isVisible());
+}
+
 TEST_F(MainWindowTest, MenusFollowTheProjectAndTheFrameTitleTheProfilesShown) {
   CTarvixDoc& doc = OpenDemo();
-  EXPECT_EQ(MenuTitles(Frame()), (QStringList{QStringLiteral("&File"), QStringLiteral("&View"), QStringLiteral("&Tools"),
-                                              QStringLiteral("&Window"), QStringLiteral("&Help")}));
+  EXPECT_EQ(MenuTitles(Frame()),
+            (QStringList{QStringLiteral("&File"), QStringLiteral("&View"), QStringLiteral("&Tools"),
+                         QStringLiteral("&Window"), QStringLiteral("&Help")}));
   ASSERT_EQ(Frame().ActionsOf(command::kClose).size(), 1u);
   EXPECT_TRUE(Frame().ActionsOf(command::kSave).front()->isEnabled());
   QAction* siteMap = Frame().ActionsOf(command::kSiteMap).front();
@@ -227,7 +293,8 @@ TEST_F(MainWindowTest, MenusFollowTheProjectAndTheFrameTitleTheProfilesShown) {
   QTest::keyClick(&Frame(), Qt::Key_M, Qt::ControlModifier);
   EXPECT_EQ(doc.mapShown, 1) << "Ctrl+M shows it again";
   // Filters are on: the menu offers to switch them off, the button is not pressed.
-  EXPECT_EQ(Frame().ActionsOf(command::kToggleFilters).front()->text(), QString::fromStdString(ToggleFiltersText(true)));
+  EXPECT_EQ(Frame().ActionsOf(command::kToggleFilters).front()->text(),
+            QString::fromStdString(ToggleFiltersText(true)));
 
   App().settings.MaxProfile = 1;
   Frame().UpdateCommandUI();
@@ -260,7 +327,8 @@ TEST_F(MainWindowTest, ClosingTheProfileWindowClosesTheProjectAndRemembersItsWin
 TEST_F(MainWindowTest, OptionsSheetRefusesBadValuesAndTakesGoodOnes) {
   QPointer<CMyPropertySheetDialog> sheet;
   auto pressOk = [&sheet] {
-    QTimer::singleShot(0, [&sheet] { sheet->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click(); });
+    QTimer::singleShot(
+        0, [&sheet] { sheet->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click(); });
   };
   QString refusal;
   ModalScript script({[&](QWidget* modal) {
@@ -313,8 +381,9 @@ TEST_F(MainWindowTest, AddProjectWarnsFirstAndNoEndsIt) {
   }});
   EXPECT_TRUE(Frame().RunCommand(command::kAddProject));
   EXPECT_TRUE(script.Done());
-  EXPECT_EQ(warning, QStringLiteral("If the radar data files have the same\nname this operation will overwrite \n"
-                                    "files in the current project directory.\nContinue?"));
+  EXPECT_EQ(warning,
+            QStringLiteral("If the radar data files have the same\nname this operation will overwrite \n"
+                           "files in the current project directory.\nContinue?"));
   // No file dialog followed: nothing else is open and the project is as it was.
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
   EXPECT_FALSE(Application().Document()->IsModified());
