@@ -64,6 +64,7 @@ CMarkerList::CMarkerList(MarkerListModel& model, QWidget* parent)
   setSelectionBehavior(QAbstractItemView::SelectRows);
   setSelectionMode(QAbstractItemView::ExtendedSelection);
   setModel(rows_);
+  header()->setStretchLastSection(false);
   int width = 0;
   for (int i = 0; i < static_cast<int>(MarkerListModel::kColumns.size()); ++i) {
     const auto& column = MarkerListModel::kColumns[static_cast<std::size_t>(i)];
