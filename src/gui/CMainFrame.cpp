@@ -66,6 +66,12 @@ CMainFrame::~CMainFrame() = default;
 
 void CMainFrame::SetApplication(CTarvixApp& app) {
   app_ = &app;
+  // The bar comes back where it was once it holds its list.
+  markerBar_->SetModel(app.MarkerList());
+  const auto placement = MarkerBarPlacement::Load(App().store);
+  const QSize size = placement.size ? QSize(placement.size->cx, placement.size->cy) : markerBar_->sizeHint();
+  markerBar_->setGeometry(QRect(QPoint(placement.position.x, placement.position.y), size));
+  markerBar_->setVisible(placement.visible);
   RebuildMenus();
   UpdateCommandUI();
   idle_.start(kIdleMilliseconds);
@@ -127,10 +133,6 @@ void CMainFrame::CreateBars() {
     remoteBar_->move(screen->geometry().width() - 330, 50);
 
   markerBar_ = new CMarkerControl(this);
-  const auto placement = MarkerBarPlacement::Load(App().store);
-  const QSize size = placement.size ? QSize(placement.size->cx, placement.size->cy) : markerBar_->sizeHint();
-  markerBar_->setGeometry(QRect(QPoint(placement.position.x, placement.position.y), size));
-  markerBar_->setVisible(placement.visible);
 }
 
 void CMainFrame::CreateAccelerators() {

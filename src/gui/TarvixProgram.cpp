@@ -11,6 +11,7 @@
 #include "gui/CMainFrame.h"
 #include "gui/CMyPropertySheetDialog.h"
 #include "gui/CSplashWnd.h"
+#include "gui/MarkerDialogs.h"
 
 namespace tarvix {
 
@@ -51,6 +52,7 @@ void TarvixProgram::RegisterDialogs() {
                      MessageButtons::Ok});
     return nullptr;
   });
+  RegisterMarkerDialogs(ui_);
   ui_.RegisterDialog(CFileWarnDlgDialog::kDialogName, [](DialogModel& model, QWidget* parent) {
     return std::make_unique<CFileWarnDlgDialog>(dynamic_cast<CFileWarnDlg&>(model), parent);
   });
