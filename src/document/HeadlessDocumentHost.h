@@ -5,10 +5,10 @@
 #include "document/DocumentWindows.h"
 #include "profileview/MarkerListModel.h"
 
-namespace tarvix::testing {
+namespace tarvix {
 
-// A document's surroundings when only its views matter: a real marker list and a main window
-// that opens nothing. Header-only, for binaries that link the document.
+// A document's surroundings when only its views matter (tarvix-cli, tests): a real marker list
+// and a main window that opens nothing.
 class HeadlessDocumentHost : public DocumentHost, public DocumentWindows {
  public:
   MarkerListModel& MarkerList() override { return list; }
@@ -21,4 +21,4 @@ class HeadlessDocumentHost : public DocumentHost, public DocumentWindows {
   MarkerListModel list;
 };
 
-}  // namespace tarvix::testing
+}  // namespace tarvix

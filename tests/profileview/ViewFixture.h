@@ -9,7 +9,7 @@
 #include "model/KGPSProfile.h"
 #include "profileview/CTarvixView.h"
 #include "profileview/ProfileAlignment.h"
-#include "support/HeadlessDocumentHost.h"
+#include "document/HeadlessDocumentHost.h"
 #include "support/RecordingCanvas.h"
 #include "support/SurveyBuilder.h"
 #include "support/TempDir.h"

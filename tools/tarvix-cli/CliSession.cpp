@@ -1,5 +1,7 @@
 #include "CliSession.h"
 
+#include <iostream>
+
 #include "model/FileCopy.h"
 
 namespace tarvix::cli {
@@ -12,6 +14,14 @@ bool CliSession::Start(const CommandLine& line, std::string& error) {
   context_.CaptureStartupDirectory();
   context_.LoadSettings();
   return true;
+}
+
+bool IsProjectPath(const std::string& path) {
+  return path.size() > 4 && path.compare(path.size() - 4, 4, ".tvx") == 0;
+}
+
+void PrintMessagesToStderr(const SilentUserInterface& ui) {
+  for (const auto& message : ui.Messages()) std::cerr << "tarvix-cli: " << message.caption << ": " << message.text << "\n";
 }
 
 std::string ProfileBasePath(const std::string& path) {

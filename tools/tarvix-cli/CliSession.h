@@ -29,6 +29,12 @@ class CliSession {
   ScopedAppContext scope_;
 };
 
+// True for a project file name (".tvx").
+bool IsProjectPath(const std::string& path);
+
+// The messages the program would have shown, one a line on standard error.
+void PrintMessagesToStderr(const SilentUserInterface& ui);
+
 // A path given as a base path or as one of a profile's own files, without that extension.
 std::string ProfileBasePath(const std::string& path);
 

@@ -77,4 +77,17 @@ std::optional<int> CommandLine::IntOption(const std::string& name, std::string& 
   return value;
 }
 
+bool CommandLine::IntOptionInRange(const std::string& name, int low, int high, int& value,
+                                   std::string& error) const {
+  if (!options.count(name)) return true;
+  const auto read = IntOption(name, error);
+  if (!read) return false;
+  if (*read < low || *read > high) {
+    error = "--" + name + " takes " + std::to_string(low) + " to " + std::to_string(high);
+    return false;
+  }
+  value = *read;
+  return true;
+}
+
 }  // namespace tarvix::cli

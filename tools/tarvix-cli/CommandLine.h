@@ -25,6 +25,9 @@ struct CommandLine {
                                           const std::set<std::string>& switches, std::string& error);
 
   std::optional<int> IntOption(const std::string& name, std::string& error) const;
+  // Reads an optional whole-number option within [low, high] into `value`, which keeps its value
+  // when the option is absent; false (with the reason) when it is given badly.
+  bool IntOptionInRange(const std::string& name, int low, int high, int& value, std::string& error) const;
 };
 
 }  // namespace tarvix::cli

@@ -5,14 +5,6 @@
 
 namespace tarvix::cli {
 
-namespace {
-
-bool IsProjectPath(const std::string& path) {
-  return path.size() > 4 && path.compare(path.size() - 4, 4, ".tvx") == 0;
-}
-
-}  // namespace
-
 int RunInfo(const std::vector<std::string>& words) {
   std::string error;
   auto line = CommandLine::Parse(words, {"positions"}, {}, error);

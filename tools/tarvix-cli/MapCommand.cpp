@@ -8,10 +8,8 @@
 #include "CliSession.h"
 #include "Commands.h"
 #include "document/CTarvixDoc.h"
-#include "document/DocumentHost.h"
-#include "document/DocumentWindows.h"
+#include "document/HeadlessDocumentHost.h"
 #include "gui/QtCanvas.h"
-#include "profileview/MarkerListModel.h"
 #include "sitemap/CMapView.h"
 
 namespace tarvix::cli {
@@ -22,37 +20,6 @@ constexpr int kDefaultWidth = 1200;
 constexpr int kDefaultHeight = 900;
 constexpr int kLargestSide = 20000;
 
-// The program around the document with no windows to open.
-class HeadlessHost : public DocumentHost, public DocumentWindows {
- public:
-  MarkerListModel& MarkerList() override { return markers_; }
-  DocumentWindows& Windows() override { return *this; }
-  void AddToRecentFiles(const std::string&) override {}
-  MapFrame* CreateMapFrame(CTarvixDoc&) override { return nullptr; }
-  void TileWindows() override {}
-  void RefreshTitle() override {}
-
- private:
-  MarkerListModel markers_;
-};
-
-bool ReadSide(const CommandLine& line, const char* name, int fallback, int& side, std::string& error) {
-  side = fallback;
-  if (!line.options.count(name)) return true;
-  const auto value = line.IntOption(name, error);
-  if (!value) return false;
-  if (*value < 1 || *value > kLargestSide) {
-    error = std::string("--") + name + " takes 1 to " + std::to_string(kLargestSide) + " pixels";
-    return false;
-  }
-  side = *value;
-  return true;
-}
-
-void PrintMessages(const SilentUserInterface& ui) {
-  for (const auto& message : ui.Messages()) std::cerr << "tarvix-cli: " << message.caption << ": " << message.text << "\n";
-}
-
 }  // namespace
 
 int RunMap(const std::vector<std::string>& words) {
@@ -61,17 +28,18 @@ int RunMap(const std::vector<std::string>& words) {
   if (!line) return UsageError(error);
   if (line->positional.size() != 1) return UsageError("map takes one PATH");
   if (!line->options.count("out")) return UsageError("map needs --out FILE.png");
-  int width = 0;
-  int height = 0;
-  if (!ReadSide(*line, "width", kDefaultWidth, width, error) || !ReadSide(*line, "height", kDefaultHeight, height, error))
+  int width = kDefaultWidth;
+  int height = kDefaultHeight;
+  if (!line->IntOptionInRange("width", 1, kLargestSide, width, error) ||
+      !line->IntOptionInRange("height", 1, kLargestSide, height, error))
     return UsageError(error);
   CliSession session;
   if (!session.Start(*line, error)) return UsageError(error);
 
-  HeadlessHost host;
+  HeadlessDocumentHost host;
   CTarvixDoc document(host);
   if (!document.OnOpenDocument(line->positional[0])) {
-    PrintMessages(session.ui());
+    PrintMessagesToStderr(session.ui());
     return kFailed;
   }
   CMapView view(document, host.MarkerList());
@@ -96,7 +64,7 @@ int RunMap(const std::vector<std::string>& words) {
     }
     view.OnDraw(canvas);
   }
-  PrintMessages(session.ui());
+  PrintMessagesToStderr(session.ui());
   const std::string& out = line->options.at("out");
   if (!image.save(QString::fromStdString(out), "PNG")) {
     std::cerr << "tarvix-cli: cannot write " << out << "\n";

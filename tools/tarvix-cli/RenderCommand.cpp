@@ -9,12 +9,10 @@
 #include "CliSession.h"
 #include "Commands.h"
 #include "document/CTarvixDoc.h"
-#include "document/DocumentHost.h"
-#include "document/DocumentWindows.h"
+#include "document/HeadlessDocumentHost.h"
 #include "filters/ScopedFilterList.h"
 #include "gui/QtCanvas.h"
 #include "profileview/CTarvixView.h"
-#include "profileview/MarkerListModel.h"
 
 namespace tarvix::cli {
 
@@ -23,36 +21,6 @@ namespace {
 constexpr int kDefaultWidth = 1600;
 constexpr int kDefaultHeight = 1000;
 constexpr int kLargestSide = 20000;
-
-// The program around the document, with no windows to open.
-class HeadlessHost : public DocumentHost, public DocumentWindows {
- public:
-  MarkerListModel& MarkerList() override { return markers_; }
-  DocumentWindows& Windows() override { return *this; }
-  void AddToRecentFiles(const std::string&) override {}
-  MapFrame* CreateMapFrame(CTarvixDoc&) override { return nullptr; }
-  void TileWindows() override {}
-  void RefreshTitle() override {}
-
- private:
-  MarkerListModel markers_;
-};
-
-bool ReadInt(const CommandLine& line, const char* name, int low, int high, int& value, std::string& error) {
-  if (!line.options.count(name)) return true;
-  const auto read = line.IntOption(name, error);
-  if (!read) return false;
-  if (*read < low || *read > high) {
-    error = std::string("--") + name + " takes " + std::to_string(low) + " to " + std::to_string(high);
-    return false;
-  }
-  value = *read;
-  return true;
-}
-
-bool IsProjectPath(const std::string& path) {
-  return path.size() > 4 && path.compare(path.size() - 4, 4, ".tvx") == 0;
-}
 
 // One profile as a project of its own: a GPS project when a coordinate file lies beside it,
 // otherwise a baseline project drawn forward.
@@ -66,10 +34,6 @@ bool OpenProfile(CTarvixDoc& document, const std::string& basePath) {
   document.project.basePath = basePath;
   document.project.sets.push_back(std::move(set));
   return document.ComputeAlignment(0);
-}
-
-void PrintMessages(const SilentUserInterface& ui) {
-  for (const auto& message : ui.Messages()) std::cerr << "tarvix-cli: " << message.caption << ": " << message.text << "\n";
 }
 
 }  // namespace
@@ -88,21 +52,21 @@ int RunRender(const std::vector<std::string>& words) {
   int firstColumn = 0;
   int firstSample = 0;
   constexpr int kAny = 1 << 30;
-  if (!ReadInt(*line, "width", 1, kLargestSide, width, error) ||
-      !ReadInt(*line, "height", 1, kLargestSide, height, error) ||
-      !ReadInt(*line, "first-profile", 0, kAny, firstProfile, error) ||
-      !ReadInt(*line, "first-column", -kAny, kAny, firstColumn, error) ||
-      !ReadInt(*line, "first-sample", 0, kAny, firstSample, error))
+  if (!line->IntOptionInRange("width", 1, kLargestSide, width, error) ||
+      !line->IntOptionInRange("height", 1, kLargestSide, height, error) ||
+      !line->IntOptionInRange("first-profile", 0, kAny, firstProfile, error) ||
+      !line->IntOptionInRange("first-column", -kAny, kAny, firstColumn, error) ||
+      !line->IntOptionInRange("first-sample", 0, kAny, firstSample, error))
     return UsageError(error);
   CliSession session;
   if (!session.Start(*line, error)) return UsageError(error);
 
-  HeadlessHost host;
+  HeadlessDocumentHost host;
   CTarvixDoc document(host);
   const std::string& path = line->positional[0];
   const bool opened = IsProjectPath(path) ? document.OnOpenDocument(path) : OpenProfile(document, ProfileBasePath(path));
   if (!opened) {
-    PrintMessages(session.ui());
+    PrintMessagesToStderr(session.ui());
     return kFailed;
   }
   CTarvixView view(document, host.MarkerList());
@@ -140,7 +104,7 @@ int RunRender(const std::vector<std::string>& words) {
     }
     view.OnDraw(canvas);
   }
-  PrintMessages(session.ui());
+  PrintMessagesToStderr(session.ui());
   const std::string& out = line->options.at("out");
   if (!image.save(QString::fromStdString(out), "PNG")) {
     std::cerr << "tarvix-cli: cannot write " << out << "\n";
