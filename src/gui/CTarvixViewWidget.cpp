@@ -123,6 +123,8 @@ CTarvixViewWidget::~CTarvixViewWidget() {
 }
 
 void CTarvixViewWidget::ApplyScrollBars(const ScrollBarState& horizontal, const ScrollBarState& vertical) {
+  // New bars follow a new layout or position: the radargram is painted again.
+  stale_ = true;
   const std::pair<QScrollBar*, const ScrollBarState*> bars[] = {{horizontal_, &horizontal},
                                                                 {vertical_, &vertical}};
   for (const auto& [bar, state] : bars) {
@@ -178,10 +180,16 @@ void CTarvixViewWidget::ShowMenu(const PopupMenu& items, const QPoint& at) {
 
 void CTarvixViewWidget::paintEvent(QPaintEvent*) {
   const QSize client = size();
-  if (frame_.size() != client) frame_ = QImage(client, QImage::Format_RGB32);
+  if (stale_ || radargram_.size() != client) {
+    if (radargram_.size() != client) radargram_ = QImage(client, QImage::Format_RGB32);
+    QtCanvas canvas(radargram_);
+    view_.OnDraw(canvas);
+    stale_ = false;
+    ++radargramPaints_;
+  }
+  frame_ = radargram_.copy();
   {
     QtCanvas canvas(frame_);
-    view_.OnDraw(canvas);
     interaction_.DrawOverlay(canvas);
   }
   QPainter painter(this);

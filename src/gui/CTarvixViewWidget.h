@@ -28,11 +28,19 @@ class CTarvixViewWidget : public QWidget, public ProfileViewWindow {
   ProfileViewInteraction& Interaction() { return interaction_; }
   // The client area as last painted.
   const QImage& Frame() const { return frame_; }
+  // How often the radargram itself was painted; lines drawn over it alone do not count.
+  int RadargramPaints() const { return radargramPaints_; }
   // Carries out what the interaction asked for after an event.
   void Apply(const ViewResponse& response);
 
-  void Invalidate() override { update(); }
-  void UpdateNow() override { repaint(); }
+  void Invalidate() override {
+    stale_ = true;
+    update();
+  }
+  void UpdateNow() override {
+    stale_ = true;
+    repaint();
+  }
   void ApplyScrollBars(const ScrollBarState& horizontal, const ScrollBarState& vertical) override;
 
  protected:
@@ -55,6 +63,10 @@ class CTarvixViewWidget : public QWidget, public ProfileViewWindow {
   ProfileViewInteraction interaction_;
   QScrollBar* horizontal_;
   QScrollBar* vertical_;
+  // The view's paint, kept so that the interaction's lines are drawn over it without painting it again.
+  QImage radargram_;
+  bool stale_ = true;
+  int radargramPaints_ = 0;
   QImage frame_;
 };
 
