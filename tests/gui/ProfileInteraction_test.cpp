@@ -9,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSettings>
+#include <QSlider>
 #include <QTest>
 #include <filesystem>
 #include <memory>
@@ -23,6 +24,7 @@
 #include "gui/CMarkerControl.h"
 #include "gui/CMarkerList.h"
 #include "gui/CMrkDlgDialog.h"
+#include "gui/CRemoteControl.h"
 #include "gui/CSlideToolBar.h"
 #include "gui/CTarvixViewWidget.h"
 #include "gui/TarvixProgram.h"
@@ -158,6 +160,31 @@ TEST_F(ProfileInteractionTest, TheHyperbolaFollowsTheMouseWithoutRecomputingTheR
   EXPECT_EQ(View().RadargramPaints(), paints);
   // The curve is drawn in yellow through the apex.
   EXPECT_EQ(Pixel(View().Frame(), apex.x() + 20, apex.y()), 0xFFFF00u);
+}
+
+TEST_F(ProfileInteractionTest, TheRemoteControlSliderEditsTheChosenParameter) {
+  Frame().ProfileFrame()->ToolBar().Buttons().at(CSlideToolBar::kHyperbolaTool)->trigger();
+  ProfileViewInteraction& interaction = View().Interaction();
+  for (int i = 0; i < 26; ++i) interaction.OnKeyDown(ViewKey::Right, {false, true});  // radius 2.6 m
+  interaction.OnMenuCommand(ProfileViewInteraction::kChangeRadius);
+  CRemoteControl& bar = Frame().RemoteBar();
+  EXPECT_TRUE(bar.isVisible());
+  EXPECT_EQ(bar.windowTitle(), QStringLiteral("RADIUS"));
+  QSlider* slider = bar.Slider();
+  EXPECT_EQ(slider->minimum(), 0);
+  EXPECT_EQ(slider->maximum(), 100);
+  EXPECT_EQ(slider->tickInterval(), 10);
+  EXPECT_EQ(slider->value(), 20) << "whole metres, in tenths";
+  slider->setValue(25);
+  EXPECT_FLOAT_EQ(interaction.CurrentHyperbola()->radius, 2.5f);
+  // The same item again, or leaving the tool, hides the bar.
+  interaction.OnMenuCommand(ProfileViewInteraction::kChangeRadius);
+  EXPECT_FALSE(bar.isVisible());
+  interaction.OnMenuCommand(ProfileViewInteraction::kChangeAngle);
+  EXPECT_EQ(bar.windowTitle(), QStringLiteral("ANGLE"));
+  EXPECT_EQ(slider->value(), 90);
+  Frame().ProfileFrame()->ToolBar().Buttons().at(CSlideToolBar::kHyperbolaTool)->trigger();
+  EXPECT_FALSE(bar.isVisible());
 }
 
 }  // namespace
