@@ -1,15 +1,11 @@
 // tarvix-cli map: the site map of a project drawn without windows, fitted as when it is first
 // shown, by the map's own code onto an image.
-#include <QGuiApplication>
-#include <QImage>
-#include <QString>
-#include <iostream>
 
 #include "CliSession.h"
 #include "Commands.h"
+#include "PngRendering.h"
 #include "document/CTarvixDoc.h"
 #include "document/HeadlessDocumentHost.h"
-#include "gui/QtCanvas.h"
 #include "sitemap/CMapView.h"
 
 namespace tarvix::cli {
@@ -49,28 +45,8 @@ int RunMap(const std::vector<std::string>& words) {
   view.showGrid = line->flags.count("grid") != 0;
   view.utmDisplay = line->flags.count("utm") != 0;
 
-  int argc = 3;
-  char program[] = "tarvix-cli";
-  char option[] = "-platform";
-  char platform[] = "offscreen";
-  char* argv[] = {program, option, platform, nullptr};
-  QGuiApplication application(argc, argv);
-  QImage image(width, height, QImage::Format_RGB32);
-  {
-    QtCanvas canvas(image);
-    if (!canvas.IsActive()) {
-      std::cerr << "tarvix-cli: cannot draw an image of " << width << " x " << height << " pixels\n";
-      return kFailed;
-    }
-    view.OnDraw(canvas);
-  }
-  PrintMessagesToStderr(session.ui());
-  const std::string& out = line->options.at("out");
-  if (!image.save(QString::fromStdString(out), "PNG")) {
-    std::cerr << "tarvix-cli: cannot write " << out << "\n";
-    return kFailed;
-  }
-  return kOk;
+  return RenderToPng(width, height, [&](Canvas& canvas) { view.OnDraw(canvas); }, session.ui(),
+                     line->options.at("out"));
 }
 
 }  // namespace tarvix::cli

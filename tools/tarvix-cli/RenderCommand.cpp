@@ -1,17 +1,14 @@
 // tarvix-cli render: the profile view of a project or of one profile, painted without windows by
 // the view's own code onto an image of the window's size.
-#include <QGuiApplication>
-#include <QImage>
-#include <QString>
 #include <filesystem>
 #include <iostream>
 
 #include "CliSession.h"
 #include "Commands.h"
+#include "PngRendering.h"
 #include "document/CTarvixDoc.h"
 #include "document/HeadlessDocumentHost.h"
 #include "filters/ScopedFilterList.h"
-#include "gui/QtCanvas.h"
 #include "profileview/CTarvixView.h"
 
 namespace tarvix::cli {
@@ -89,28 +86,8 @@ int RunRender(const std::vector<std::string>& words) {
   view.OnSize(width, height);
   view.OnInitialUpdate();
 
-  int argc = 3;
-  char program[] = "tarvix-cli";
-  char option[] = "-platform";
-  char platform[] = "offscreen";
-  char* argv[] = {program, option, platform, nullptr};
-  QGuiApplication application(argc, argv);
-  QImage image(width, height, QImage::Format_RGB32);
-  {
-    QtCanvas canvas(image);
-    if (!canvas.IsActive()) {
-      std::cerr << "tarvix-cli: cannot draw an image of " << width << " x " << height << " pixels\n";
-      return kFailed;
-    }
-    view.OnDraw(canvas);
-  }
-  PrintMessagesToStderr(session.ui());
-  const std::string& out = line->options.at("out");
-  if (!image.save(QString::fromStdString(out), "PNG")) {
-    std::cerr << "tarvix-cli: cannot write " << out << "\n";
-    return kFailed;
-  }
-  return kOk;
+  return RenderToPng(width, height, [&](Canvas& canvas) { view.OnDraw(canvas); }, session.ui(),
+                     line->options.at("out"));
 }
 
 }  // namespace tarvix::cli
