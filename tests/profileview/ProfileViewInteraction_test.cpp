@@ -238,6 +238,23 @@ TEST(ProfileViewInteractionTest, WheelAndKeysScrollWithinTheBars) {
   EXPECT_EQ(f.doc.state.firstColumn, 10);
 }
 
+TEST(ProfileViewInteractionTest, CtrlGGoesTenKilometresOfTracesInUnlessTheIntervalIsUnknown) {
+  struct Case {
+    double interval;
+    int expected;
+  };
+  const Case cases[] = {{50.0, 200}, {40.0, 250}, {0.0, 30}};
+  for (const auto& c : cases) {
+    InteractionFixture f;
+    auto& profile = f.AddBaseline(0, "a", 64, 2000);
+    f.Show(620, 400);
+    f.doc.state.firstColumn = 30;
+    profile.header.distanceInterval = c.interval;
+    f.interaction.OnGoTo();
+    EXPECT_EQ(f.doc.state.firstColumn, c.expected) << c.interval;
+  }
+}
+
 TEST(ProfileViewInteractionTest, StatusPanesNameTheProfileAndTheTraceUnderTheMouse) {
   struct Case {
     bool forward;
