@@ -14,7 +14,7 @@
 #include "profileview/ProfileAlignment.h"
 #include "profileview/SampleColourMap.h"
 #include "support/ColourFormula.h"
-#include "support/HeadlessDocumentHost.h"
+#include "document/HeadlessDocumentHost.h"
 #include "support/RecordingCanvas.h"
 #include "support/SurveyBuilder.h"
 #include "support/TempDir.h"
@@ -34,7 +34,7 @@ std::int32_t Texture(int trace, int sample) { return ((trace * 7 + sample * 13) 
 struct View {
   testing::TestApp app;
   testing::TempDir dir;
-  testing::HeadlessDocumentHost host;
+  HeadlessDocumentHost host;
   std::unique_ptr<CTarvixDoc> doc;
   std::unique_ptr<CTarvixView> view;
   View() {
