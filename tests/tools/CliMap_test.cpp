@@ -7,7 +7,6 @@
 #include "CliRunner.h"
 #include "DemoSurvey.h"
 #include "support/TempDir.h"
-#include "support/TestApp.h"
 
 namespace tarvix {
 namespace {
@@ -16,15 +15,10 @@ using testing::RunCli;
 
 // The demo survey in a folder of the test's own.
 struct DemoFixture {
-  DemoFixture() {
-    app.settings().ProfSize = 1;
-    app.context.ResetDataWidth();
-    EXPECT_TRUE(demo::WriteDemoSurvey(folder));
-  }
+  DemoFixture() { EXPECT_TRUE(demo::WriteDemoSurveyOnItsOwn(folder)); }
   std::string Project() const { return folder + demo::kDemoBaselineProject; }
   std::string Out(const std::string& name) const { return dir.File(name); }
 
-  testing::TestApp app;
   testing::TempDir dir;
   testing::TempDir config;
   std::string folder = dir.Path().string() + "/";

@@ -4,9 +4,6 @@
 
 #include "CliRunner.h"
 #include "DemoSurvey.h"
-#include "app/AppContext.h"
-#include "platform/MemorySettingsStore.h"
-#include "platform/SilentUserInterface.h"
 #include "support/TempDir.h"
 
 namespace tarvix {
@@ -18,14 +15,8 @@ using testing::RunCli;
 const std::string& DemoFolder() {
   static testing::TempDir dir;
   static const std::string folder = [] {
-    MemorySettingsStore store;
-    SilentUserInterface ui;
-    AppContext context(store, ui);
-    ScopedAppContext scope(context);
-    context.settings.ProfSize = 1;
-    context.ResetDataWidth();
     const std::string path = dir.Path().string() + "/";
-    EXPECT_TRUE(demo::WriteDemoSurvey(path));
+    EXPECT_TRUE(demo::WriteDemoSurveyOnItsOwn(path));
     return path;
   }();
   return folder;

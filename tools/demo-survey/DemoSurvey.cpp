@@ -5,10 +5,13 @@
 #include <random>
 
 #include "model/KHeaderInfo.h"
+#include "app/AppContext.h"
 #include "model/FileCopy.h"
 #include "model/KGPSProfile.h"
 #include "model/KMarkerList.h"
 #include "model/KTarvixProject.h"
+#include "platform/MemorySettingsStore.h"
+#include "platform/SilentUserInterface.h"
 
 namespace tarvix::demo {
 
@@ -160,6 +163,19 @@ std::vector<DemoProfile> DemoGpsProfiles() {
       {"track02", Model(2800, 22, {{0.6, 0.003, 7000}, {2.1, -0.002, 5000}}, {{22.0, 1.3, 9000}})},
       {"track03", Model(2200, 23, {{0.8, 0.001, 7000}, {1.7, 0.003, 5000}}, {{9.0, 0.9, 9000}, {30.0, 2.1, 8000}})},
   };
+}
+
+bool WriteDemoSurveyOnItsOwn(const std::string& folder, std::vector<std::string>* messages) {
+  MemorySettingsStore store;
+  SilentUserInterface ui;
+  AppContext context(store, ui);
+  ScopedAppContext scope(context);
+  context.settings.ProfSize = 1;
+  context.ResetDataWidth();
+  const bool written = WriteDemoSurvey(folder);
+  if (messages)
+    for (const auto& message : ui.Messages()) messages->push_back(message.text);
+  return written;
 }
 
 bool WriteDemoSurvey(const std::string& folder) {

@@ -48,4 +48,8 @@ constexpr double kDemoGpsLongitude = 13.1910;
 // be written.
 bool WriteDemoSurvey(const std::string& folder);
 
+// The same under settings of its own (16-bit data), never the user's, whatever context is
+// current; the messages of a failure are added to `messages` when given.
+bool WriteDemoSurveyOnItsOwn(const std::string& folder, std::vector<std::string>* messages = nullptr);
+
 }  // namespace tarvix::demo
