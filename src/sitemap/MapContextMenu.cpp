@@ -23,13 +23,14 @@ MapContextMenu BuildMapContextMenu(const KTarvixProject& project, const DisplayS
   const auto* set = state.CurrentSet(project);
   const bool hasProfiles = set && !set->profiles.empty();
   const bool gps = project.IsGPSProject();
-  MapMenuItem exports{0, "Export", hasProfiles, {{mapmenu::kExportDxf, "DXF"}, {mapmenu::kExportAscii, "ASCII"}}};
-  if (gps) exports.items.push_back({mapmenu::kExportTrelwin, "Trelwin"});
+  MapMenuItem exports{0, "Export", hasProfiles,
+                      {{mapmenu::kExportDxf, "DXF", true, {}}, {mapmenu::kExportAscii, "ASCII", true, {}}}};
+  if (gps) exports.items.push_back({mapmenu::kExportTrelwin, "Trelwin", true, {}});
   MapContextMenu menu;
   menu.at = at;
-  menu.items = {{mapmenu::kEditMarker, "Edit marker", state.selectedMarker != -1},
-                {mapmenu::kProperties, "Properties", hasProfiles && !gps},
-                {0, "", true},
+  menu.items = {{mapmenu::kEditMarker, "Edit marker", state.selectedMarker != -1, {}},
+                {mapmenu::kProperties, "Properties", hasProfiles && !gps, {}},
+                {0, "", true, {}},
                 exports};
   return menu;
 }
