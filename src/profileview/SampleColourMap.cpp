@@ -9,8 +9,6 @@ namespace {
 
 constexpr float kPer1024 = 1.0f / 1024.0f;
 constexpr float kPer64 = 1.0f / 64.0f;
-// Samples converted together; a fixed count lets the compiler use vector arithmetic.
-constexpr int kChunk = 16;
 
 // Saturates before converting, so a gain beyond the sliders' range can neither wrap a bright
 // sample into a dark entry nor convert an out-of-range float. NaN lands on entry 0.
@@ -49,19 +47,14 @@ template <typename Sample>
 void SampleColourMap::Map(const Sample* samples, std::ptrdiff_t traceStride, int columns, int rows, std::uint32_t* out,
                           std::ptrdiff_t outStride) const {
   const float gain = palette_.gain;
-  const Colour* colours = palette_.colours.data();
+  // A local copy: the image's pixels could alias the palette, which would stop the compiler
+  // from keeping the lookup table out of the loop.
+  Colour colours[64];
+  std::copy(palette_.colours.begin(), palette_.colours.end(), colours);
   for (int x = 0; x < columns; ++x) {
     const Sample* trace = samples + x * traceStride;
     std::uint32_t* column = out + x;
-    int r = 0;
-    for (; r + kChunk <= rows; r += kChunk) {
-      // The entries of a chunk go to a local array, which nothing can alias, so the arithmetic
-      // runs on vectors without run-time overlap checks.
-      int entries[kChunk];
-      for (int i = 0; i < kChunk; ++i) entries[i] = Entry(Scaled(trace[r + i], gain));
-      for (int i = 0; i < kChunk; ++i) column[(r + i) * outStride] = colours[entries[i]];
-    }
-    for (; r < rows; ++r) column[r * outStride] = colours[Entry(Scaled(trace[r], gain))];
+    for (int r = 0; r < rows; ++r) column[r * outStride] = colours[Entry(Scaled(trace[r], gain))];
   }
 }
 
