@@ -95,20 +95,6 @@ QMessageBox::StandardButtons ToQtButtons(MessageButtons buttons) {
   return QMessageBox::Ok;
 }
 
-// The answer when the box was closed without a button: the most cautious one it offers.
-MessageAnswer ClosedAnswer(MessageButtons buttons) {
-  switch (buttons) {
-    case MessageButtons::Ok:
-      return MessageAnswer::Ok;
-    case MessageButtons::YesNo:
-      return MessageAnswer::No;
-    case MessageButtons::OkCancel:
-    case MessageButtons::YesNoCancel:
-      break;
-  }
-  return MessageAnswer::Cancel;
-}
-
 }  // namespace
 
 std::string QtNameFilter(const std::string& filter) {
@@ -164,7 +150,7 @@ MessageAnswer QtUserInterface::ShowMessage(const Message& message) {
     case QMessageBox::No:
       return MessageAnswer::No;
     default:
-      return ClosedAnswer(message.buttons);
+      return CautiousAnswer(message.buttons);  // closed without a button
   }
 }
 

@@ -18,6 +18,10 @@ struct Message {
   MessageButtons buttons = MessageButtons::Ok;
 };
 
+// The answer that changes nothing among a box's buttons: Ok for a plain box, No for a yes/no
+// question, Cancel otherwise. Given when a box is closed without a button or nobody is there.
+MessageAnswer CautiousAnswer(MessageButtons buttons);
+
 // A file dialog as the commands describe it. `filter` uses the "Description|*.ext|...||" form,
 // `defaultExtension` has no dot and is added to a typed name without one.
 struct FileDialogRequest {

@@ -49,8 +49,7 @@ ScriptedUserInterface& ScriptedUserInterface::Dialog(const std::string& name, Di
 MessageAnswer ScriptedUserInterface::ShowMessage(const Message& message) {
   messages.push_back(message);
   if (message.buttons == MessageButtons::Ok) return MessageAnswer::Ok;
-  const auto refusal = message.buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Cancel;
-  return Next(answers_, ("message \"" + message.text + "\"").c_str(), refusal);
+  return Next(answers_, ("message \"" + message.text + "\"").c_str(), CautiousAnswer(message.buttons));
 }
 
 std::optional<std::string> ScriptedUserInterface::AskOpenFile(const FileDialogRequest& request) {
