@@ -13,21 +13,21 @@ namespace {
 
 using testing::RunCli;
 
-// The demo survey in a folder of the test's own.
+// The shared demo survey, and folders of the test's own for its pictures and settings.
 struct DemoFixture {
-  DemoFixture() { EXPECT_TRUE(demo::WriteDemoSurveyOnItsOwn(folder)); }
   std::string Project() const { return folder + demo::kDemoBaselineProject; }
   std::string Out(const std::string& name) const { return dir.File(name); }
 
   testing::TempDir dir;
   testing::TempDir config;
-  std::string folder = dir.Path().string() + "/";
+  const std::string& folder = testing::DemoSurveyFolder();
 };
 
 int CountColour(const QImage& image, QRgb colour) {
   int count = 0;
   for (int y = 0; y < image.height(); ++y)
-    for (int x = 0; x < image.width(); ++x) count += (image.pixel(x, y) & 0xFFFFFF) == (colour & 0xFFFFFF) ? 1 : 0;
+    for (int x = 0; x < image.width(); ++x)
+      count += (image.pixel(x, y) & 0xFFFFFF) == (colour & 0xFFFFFF) ? 1 : 0;
   return count;
 }
 
@@ -40,12 +40,14 @@ TEST(CliMapTest, DrawsTheDemoSiteMapsWithTheirScales) {
     bool scales;
     bool baselines;
   };
-  const Case cases[] = {{demo::kDemoBaselineProject, {}, 1200, 900, true, true},
-                        {demo::kDemoBaselineProject, {"--width", "640", "--height", "480", "--grid"}, 640, 480, true, true},
-                        {demo::kDemoBaselineProject, {"--no-scales", "--set", "Orientation=0"}, 1200, 900, false, true},
-                        {demo::kDemoGpsProject, {"--utm", "--width", "800", "--height", "600"}, 800, 600, true, false}};
+  const Case cases[] = {
+      {demo::kDemoBaselineProject, {}, 1200, 900, true, true},
+      {demo::kDemoBaselineProject, {"--width", "640", "--height", "480", "--grid"}, 640, 480, true, true},
+      {demo::kDemoBaselineProject, {"--no-scales", "--set", "Orientation=0"}, 1200, 900, false, true},
+      {demo::kDemoGpsProject, {"--utm", "--width", "800", "--height", "600"}, 800, 600, true, false}};
   for (const auto& c : cases) {
-    std::vector<std::string> words = {"map", f.folder + c.project, "--out", f.Out("map.png"), "--set", "ProfSize=1"};
+    std::vector<std::string> words = {"map",   f.folder + c.project, "--out", f.Out("map.png"),
+                                      "--set", "ProfSize=1"};
     words.insert(words.end(), c.options.begin(), c.options.end());
     ASSERT_EQ(RunCli(words, f.config.Path().string()).status, 0) << c.project;
     const QImage image(QString::fromStdString(f.Out("map.png")));

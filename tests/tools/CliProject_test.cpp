@@ -9,22 +9,12 @@
 namespace tarvix {
 namespace {
 
+using testing::DemoSurveyFolder;
 using testing::RunCli;
-
-// The demo survey, written once for the tests of this file.
-const std::string& DemoFolder() {
-  static testing::TempDir dir;
-  static const std::string folder = [] {
-    const std::string path = dir.Path().string() + "/";
-    EXPECT_TRUE(demo::WriteDemoSurveyOnItsOwn(path));
-    return path;
-  }();
-  return folder;
-}
 
 TEST(CliProjectTest, InfoListsBaselineSetsWithPlacementAndPositions) {
   testing::TempDir config;
-  auto result = RunCli({"info", DemoFolder() + demo::kDemoBaselineProject, "--positions", "1000"},
+  auto result = RunCli({"info", DemoSurveyFolder() + demo::kDemoBaselineProject, "--positions", "1000"},
                        config.Path().string());
   ASSERT_EQ(result.status, 0);
   const auto doc = nlohmann::json::parse(result.out);
@@ -45,7 +35,7 @@ TEST(CliProjectTest, InfoListsBaselineSetsWithPlacementAndPositions) {
 
 TEST(CliProjectTest, InfoListsGpsFixesAndFailsOnUnreadableProjects) {
   testing::TempDir config;
-  auto result = RunCli({"info", DemoFolder() + demo::kDemoGpsProject}, config.Path().string());
+  auto result = RunCli({"info", DemoSurveyFolder() + demo::kDemoGpsProject}, config.Path().string());
   ASSERT_EQ(result.status, 0);
   const auto doc = nlohmann::json::parse(result.out);
   EXPECT_EQ(doc["project"]["version"], 2);
@@ -72,7 +62,8 @@ TEST(CliGeodesyTest, UtmAndBackAgree) {
     ASSERT_EQ(forward.status, 0);
     const auto utm = nlohmann::json::parse(forward.out);
     EXPECT_EQ(utm["zone"], c.zone);
-    auto back = RunCli({"latlon", c.zone, utm["northing"].dump(), utm["easting"].dump()}, config.Path().string());
+    auto back =
+        RunCli({"latlon", c.zone, utm["northing"].dump(), utm["easting"].dump()}, config.Path().string());
     ASSERT_EQ(back.status, 0);
     const auto geo = nlohmann::json::parse(back.out);
     EXPECT_NEAR(geo["latitude"].get<double>(), std::stod(c.words[1]), 1e-7);

@@ -13,18 +13,8 @@
 namespace tarvix {
 namespace {
 
+using testing::DemoSurveyFolder;
 using testing::RunCli;
-
-// The demo survey (16-bit data), written once for the tests of this file.
-const std::string& Demo() {
-  static testing::TempDir dir;
-  static const std::string folder = [] {
-    const std::string path = dir.Path().string() + "/";
-    EXPECT_TRUE(demo::WriteDemoSurveyOnItsOwn(path));
-    return path;
-  }();
-  return folder;
-}
 
 // Where the profiles of a demo baseline cross it, in display columns: the furthest crossing
 // trace, counted from the end for the profiles drawn reversed (those at angles up to 180°).
@@ -73,14 +63,14 @@ struct RenderFixture {
 
 TEST(CliRenderTest, PaintsTheDemoProjectWithItsCrossingLine) {
   RenderFixture f;
-  const QImage whole = f.Render({Demo() + demo::kDemoBaselineProject});
+  const QImage whole = f.Render({DemoSurveyFolder() + demo::kDemoBaselineProject});
   ASSERT_FALSE(whole.isNull());
   EXPECT_EQ(whole.size(), QSize(1600, 1000));
 
   const int crossing = DemoCrossingColumn(0);
   const int firstColumn = crossing - 500;
-  const QImage image = f.Render({Demo() + demo::kDemoBaselineProject, "--width", "1200", "--height", "800",
-                                 "--first-column", std::to_string(firstColumn)});
+  const QImage image = f.Render({DemoSurveyFolder() + demo::kDemoBaselineProject, "--width", "1200",
+                                 "--height", "800", "--first-column", std::to_string(firstColumn)});
   ASSERT_FALSE(image.isNull());
   EXPECT_EQ(image.size(), QSize(1200, 800));
   // The radargram fills its rectangle with greys; the margins stay white.
@@ -102,14 +92,17 @@ TEST(CliRenderTest, PaintsTheDemoProjectWithItsCrossingLine) {
 
 TEST(CliRenderTest, ChoosesTheSetAndRendersSingleProfiles) {
   RenderFixture f;
-  const QImage first = f.Render({Demo() + demo::kDemoBaselineProject, "--width", "800", "--height", "600"});
-  const QImage second = f.Render({Demo() + demo::kDemoBaselineProject, "--set", "1", "--width", "800", "--height", "600"});
+  const QImage first =
+      f.Render({DemoSurveyFolder() + demo::kDemoBaselineProject, "--width", "800", "--height", "600"});
+  const QImage second = f.Render(
+      {DemoSurveyFolder() + demo::kDemoBaselineProject, "--set", "1", "--width", "800", "--height", "600"});
   ASSERT_FALSE(first.isNull());
   ASSERT_FALSE(second.isNull());
   EXPECT_NE(first, second);
-  f.Render({Demo() + demo::kDemoBaselineProject, "--set", "2"}, 1);
+  f.Render({DemoSurveyFolder() + demo::kDemoBaselineProject, "--set", "2"}, 1);
 
-  for (const std::string& profile : {Demo() + "line04", Demo() + "line04.rd3", Demo() + "track01"}) {
+  for (const std::string& profile :
+       {DemoSurveyFolder() + "line04", DemoSurveyFolder() + "line04.rd3", DemoSurveyFolder() + "track01"}) {
     const QImage image = f.Render({profile, "--width", "700", "--height", "400"});
     ASSERT_FALSE(image.isNull()) << profile;
     EXPECT_FALSE(IsWhite(image.pixel(100, 100))) << profile;
@@ -118,8 +111,13 @@ TEST(CliRenderTest, ChoosesTheSetAndRendersSingleProfiles) {
 
 TEST(CliRenderTest, MigrationAndFiltersChangeThePicture) {
   RenderFixture f;
-  const std::vector<std::string> view = {Demo() + "line01", "--width", "900", "--height", "700",
-                                         "--set", "ZeroLevel=" + std::to_string(demo::kDemoZeroLevel)};
+  const std::vector<std::string> view = {DemoSurveyFolder() + "line01",
+                                         "--width",
+                                         "900",
+                                         "--height",
+                                         "700",
+                                         "--set",
+                                         "ZeroLevel=" + std::to_string(demo::kDemoZeroLevel)};
   const QImage plain = f.Render(view);
   auto migrated = view;
   migrated.push_back("--migrate");
@@ -137,17 +135,19 @@ TEST(CliRenderTest, MigrationAndFiltersChangeThePicture) {
 
 TEST(CliRenderTest, BadArgumentsAreUsageErrors) {
   RenderFixture f;
-  const std::string project = Demo() + demo::kDemoBaselineProject;
+  const std::string project = DemoSurveyFolder() + demo::kDemoBaselineProject;
   const std::vector<std::vector<std::string>> cases = {
-      {"render", project},                                       // no --out
-      {"render", "--out", f.out.File("x.png")},                  // no PATH
+      {"render", project},                       // no --out
+      {"render", "--out", f.out.File("x.png")},  // no PATH
       {"render", project, "--out", f.out.File("x.png"), "--width", "0"},
       {"render", project, "--out", f.out.File("x.png"), "--set", "-1"},
       {"render", project, "--out", f.out.File("x.png"), "--first-sample", "many"},
       {"info", project, "--set", "1"},  // a set number means nothing to info
   };
-  for (const auto& words : cases) EXPECT_EQ(RunCli(words, f.config.Path().string()).status, 2) << words.back();
-  EXPECT_EQ(RunCli({"render", f.out.File("none.tvx"), "--out", f.out.File("x.png")}, f.config.Path().string()).status,
+  for (const auto& words : cases)
+    EXPECT_EQ(RunCli(words, f.config.Path().string()).status, 2) << words.back();
+  EXPECT_EQ(RunCli({"render", f.out.File("none.tvx"), "--out", f.out.File("x.png")}, f.config.Path().string())
+                .status,
             1);
 }
 
@@ -168,8 +168,8 @@ TEST(CliTracesTest, FiltersAndMigratesTheTracesRead) {
   testing::TempDir config;
   testing::SurveyBuilder survey(dir.Path().string());
   const auto base = survey.Profile("line", 64, 40, false);
-  const std::vector<std::string> read = {"traces", base, "--first", "0", "--count", "40", "--set", "ProfSize=1",
-                                         "--set", "ZeroLevel=10"};
+  const std::vector<std::string> read = {"traces", base,    "--first",    "0",     "--count",
+                                         "40",     "--set", "ProfSize=1", "--set", "ZeroLevel=10"};
   const auto plain = ParseTraces(RunCli(read, config.Path().string()).out);
   ASSERT_EQ(plain.size(), 40u);
 

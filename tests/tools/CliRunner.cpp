@@ -4,6 +4,11 @@
 
 #include <cstdio>
 
+#include <gtest/gtest.h>
+
+#include "DemoSurvey.h"
+#include "support/TempDir.h"
+
 namespace tarvix::testing {
 
 namespace {
@@ -27,6 +32,16 @@ CliResult RunCli(const std::vector<std::string>& arguments, const std::string& c
   const int status = pclose(pipe);
   result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   return result;
+}
+
+const std::string& DemoSurveyFolder() {
+  static TempDir dir;
+  static const std::string folder = [] {
+    const std::string path = dir.Path().string() + "/";
+    EXPECT_TRUE(demo::WriteDemoSurveyOnItsOwn(path));
+    return path;
+  }();
+  return folder;
 }
 
 }  // namespace tarvix::testing

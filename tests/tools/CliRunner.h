@@ -13,4 +13,8 @@ struct CliResult {
 // settings are neither read nor changed.
 CliResult RunCli(const std::vector<std::string>& arguments, const std::string& configFolder);
 
+// The demo survey (16-bit data), written once per test binary into a folder of its own; the
+// folder's path ends in a separator. The tests only read it.
+const std::string& DemoSurveyFolder();
+
 }  // namespace tarvix::testing
